@@ -7,7 +7,7 @@ packages=(
     g++ cmake make dpkg-dev pkg-config
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     libgtest-dev libpng-dev clang
-    wine wine32:i386 xvfb x11-utils imagemagick
+    wine wine32:i386 wine64 xvfb x11-utils imagemagick
 )
 
 missing=()

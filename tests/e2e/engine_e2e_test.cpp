@@ -1,6 +1,9 @@
 // The click engine against a real window: clicks synthesised by one process land in another.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "e2e_util.h"
 
 namespace {
@@ -40,6 +43,54 @@ TEST_F(ClickTargetTest, FixedPointRunWithLimitFiveDeliversFiveClicksThere) {
         EXPECT_EQ(events[i].x, 450) << i;
         EXPECT_EQ(events[i].y, 330) << i;
     }
+}
+
+// Every button and action, as the target sees them (the target has no double-click style).
+TEST_F(ClickTargetTest, EachButtonAndActionDeliversItsMessages) {
+    const struct {
+        const wchar_t* args;
+        std::vector<std::string> kinds;
+    } cases[] = {
+        {L"button=0 action=1", {"LDOWN", "LUP", "LDOWN", "LUP"}},
+        {L"button=1 action=0", {"MDOWN", "MUP"}},
+        {L"button=2 action=0", {"RDOWN", "RUP"}},
+        {L"button=2 action=2", {"RDOWN"}},
+        {L"button=2 action=3", {"RUP"}},
+    };
+    size_t seen = 0;
+    for (const auto& c : cases) {
+        ChildProcess run(L"engine_runner.exe", L"clickPoint=1 fixedX=420 fixedY=260 clickLimit=1 " + std::wstring(c.args));
+        ASSERT_TRUE(run.WaitForExit(kTimeoutMs));
+        const std::vector<TargetEvent> events = EventsOnce(seen + c.kinds.size());
+        ASSERT_EQ(events.size(), seen + c.kinds.size());
+        for (size_t i = 0; i < c.kinds.size(); ++i) EXPECT_EQ(events[seen + i].kind, c.kinds[i]);
+        seen = events.size();
+    }
+}
+
+TEST_F(ClickTargetTest, CursorGoesBackAfterEachClickUnlessAskedToStay) {
+    for (int stay : {0, 1}) {
+        SetCursorPos(100, 700);
+        ChildProcess run(L"engine_runner.exe",
+                         L"clickPoint=1 fixedX=500 fixedY=400 clickLimit=2 interval=10 fixedMoveMouse=" +
+                             std::to_wstring(stay));
+        ASSERT_TRUE(run.WaitForExit(kTimeoutMs));
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        EXPECT_EQ(cursor.x, stay ? 500 : 100);
+        EXPECT_EQ(cursor.y, stay ? 400 : 700);
+    }
+    EXPECT_EQ(EventsOnce(8).size(), 8u);
+}
+
+TEST_F(ClickTargetTest, NoClickLandsOnTheRunsOwnWindowAndClosingItEndsTheRun) {
+    // The fixed point lies inside the runner's own window: the run never clicks and lasts until closed.
+    ChildProcess run(L"engine_runner.exe", L"clickPoint=1 fixedX=320 fixedY=220 interval=20 window=300,200,400,300");
+    ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"TapwellEngineRunner", nullptr) != nullptr; }, kTimeoutMs));
+    EXPECT_FALSE(run.WaitForExit(300));
+    PostMessageW(FindWindowW(L"TapwellEngineRunner", nullptr), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(run.WaitForExit(kTimeoutMs));
+    EXPECT_TRUE(ReadTargetLog(log).empty());
 }
 
 }  // namespace

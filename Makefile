@@ -1,0 +1,41 @@
+# Front door of the project: `make test`, `make dist`, `make run`.
+SHELL := /bin/bash
+BUILD := build
+JOBS ?= $(shell nproc)
+# Scheme and host of the vendor web site, e.g. make dist TAPWELL_SITE=http://127.0.0.1:8080
+TAPWELL_SITE ?=
+SITE_FLAG := $(if $(TAPWELL_SITE),-DTAPWELL_SITE=$(TAPWELL_SITE))
+
+.PHONY: all setup native windows test dist clean
+
+all: windows
+
+setup:
+	@tools/setup.sh
+
+# The platform-free rules and their tests, built for this machine with the sanitizers.
+native: setup
+	@cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(BUILD)/native -j$(JOBS)
+
+# The Windows program and its tests, for one target: make build-i686 or make build-x86_64.
+build-%: setup
+	@tools/build-libpng.sh $*-w64-mingw32 $(BUILD)/deps/$*-w64-mingw32
+	@cmake -S . -B $(BUILD)/$* -DCMAKE_TOOLCHAIN_FILE=cmake/$*-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release \
+		$(SITE_FLAG) >/dev/null
+	@cmake --build $(BUILD)/$* -j$(JOBS)
+
+windows: build-i686 build-x86_64
+
+test: native windows
+	@tools/run-tests.sh
+
+# The folder a Windows user gets: the 32-bit program and its pictures.
+dist: build-i686
+	@rm -rf $(BUILD)/dist
+	@cmake --install $(BUILD)/i686 --prefix $(abspath $(BUILD)/dist) >/dev/null
+	@mkdir -p $(BUILD)/dist
+	@echo "dist: $(BUILD)/dist"
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs every test level and ends with one summary line. Expects the builds of `make test`.
+#   native: the platform-free rules under AddressSanitizer and UndefinedBehaviorSanitizer
+#   windows: the Win32 shell under Wine
+#   e2e: separate programs under Wine on a virtual X display
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+. tools/wine-env.sh
+logs=build/test-logs
+
+# Runs one test binary with a time limit, showing its output and keeping it for the summary.
+run_level() {
+    local name=$1
+    shift
+    timeout 900 "$@" 2>&1 | tr -d '\r' | tee "$logs/$name.log"
+    echo "${PIPESTATUS[0]}" >"$logs/$name.rc"
+}
+
+if [ "${1:-}" = --wine-levels ]; then
+    run_level windows "$WINE_LOADER" "build/$TAPWELL_ARCH/tests/win/tapwell_win_tests.exe"
+    run_level e2e "$WINE_LOADER" "build/$TAPWELL_ARCH/tests/e2e/tapwell_e2e_tests.exe"
+    exit 0
+fi
+
+rm -rf "$logs" && mkdir -p "$logs"
+run_level native build/native/tests/native/tapwell_native_tests
+echo "== Windows tests under Wine ($TAPWELL_ARCH build)"
+tools/with-xvfb-wine.sh "build/wine-$TAPWELL_ARCH" tools/run-tests.sh --wine-levels
+
+# A level that crashed or never reported counts as one failure.
+passed=0 failed=0
+for level in native windows e2e; do
+    log=$logs/$level.log
+    p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log" 2>/dev/null | tail -n 1)
+    f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\?, listed below.*/\1/p' "$log" 2>/dev/null | tail -n 1)
+    rc=$(cat "$logs/$level.rc" 2>/dev/null || echo 1)
+    passed=$((passed + ${p:-0}))
+    failed=$((failed + ${f:-0}))
+    if [ "$rc" != 0 ] && [ -z "$f" ]; then
+        echo "test level '$level' ended with status $rc without a result"
+        failed=$((failed + 1))
+    fi
+done
+echo "tapwell: $passed passed, $failed failed"
+[ "$failed" = 0 ]
