@@ -27,7 +27,7 @@ public:
     virtual bool StopRequested() = 0;
     virtual void ReadCursorPos(ScreenPoint& pt) = 0;  // leaves `pt` as it was when the read fails
     virtual void MoveCursor(ScreenPoint pt) = 0;
-    virtual ScreenRect OwnWindowRect() = 0;           // the dialog's window, in screen coordinates
+    virtual ScreenRect OwnWindowRect() = 0;  // the dialog's window, in screen coordinates
     virtual void SendClick(int32_t button, int32_t action, bool swapButtons) = 0;
     virtual int64_t WallClockSeconds() = 0;
     virtual void WaitInterval(uint32_t interval) = 0;  // returns early on a stop request

@@ -20,16 +20,16 @@ constexpr uint32_t kNoClickLimit = 0xFFFFFFFFu;
 
 // Snapshot taken once when a run starts; later changes to the controls do not reach it.
 struct ClickRunParameters {
-    bool noActivate = false;      // minimised during the run, not activated after it
-    bool swapButtons = false;     // the system has the primary and secondary buttons exchanged
-    int32_t interval = 1000;      // milliseconds between two iterations, at least 1
+    bool noActivate = false;   // minimised during the run, not activated after it
+    bool swapButtons = false;  // the system has the primary and secondary buttons exchanged
+    int32_t interval = 1000;   // milliseconds between two iterations, at least 1
     int32_t clickPoint = kClickAtCursor;
     int32_t button = kLeftButton;
     int32_t action = kSingleClick;
-    bool timeLimited = false;     // the run ends by endTime rather than by count
+    bool timeLimited = false;  // the run ends by endTime rather than by count
     uint32_t clickLimit = kNoClickLimit;
-    int64_t endTime = 0;          // wall-clock second at which a timed run ends
-    bool fixedMoveMouse = true;   // fixed point: leave the cursor there after each click
+    int64_t endTime = 0;         // wall-clock second at which a timed run ends
+    bool fixedMoveMouse = true;  // fixed point: leave the cursor there after each click
     int32_t fixedX = 1000;
     int32_t fixedY = 500;
 };

@@ -71,7 +71,8 @@ int64_t NowMs() {
     LARGE_INTEGER counter{};
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&counter);
-    return static_cast<int64_t>(static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart) * 1000.0);
+    return static_cast<int64_t>(static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart) *
+                                1000.0);
 }
 
 void WaitInterval(uint32_t interval, const volatile BOOL* stopFlag) {

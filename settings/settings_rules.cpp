@@ -5,8 +5,18 @@
 namespace {
 
 enum KeyIndex : size_t {
-    kNoActivate, kClickCountType, kClickCount, kForTime, kForTimeType, kInterval,
-    kMouse, kAction, kClickPoint, kFixedX, kFixedY, kFixedMoveMouse
+    kNoActivate,
+    kClickCountType,
+    kClickCount,
+    kForTime,
+    kForTimeType,
+    kInterval,
+    kMouse,
+    kAction,
+    kClickPoint,
+    kFixedX,
+    kFixedY,
+    kFixedMoveMouse
 };
 
 // A list index from the file: a number below the list's size, taken unsigned so negatives fail too.

@@ -39,20 +39,20 @@ using SettingsValues = std::array<std::wstring, kSettingsKeyCount>;
 
 // What the twelve controls of the main dialog show: the only live copy of the settings.
 struct SettingsControls {
-    bool noActivate = false;         // check box "Do not activate this window when click stopped"
-    bool countByNumber = false;      // radio "Click"
-    bool countByTime = false;        // radio "Click for"
-    std::wstring clickCount;         // edit: number of clicks
-    std::wstring forTime;            // edit: length of the run
-    int32_t timeUnit = -1;           // list selection: ms, second, minute, hour
-    std::wstring interval;           // edit: milliseconds between clicks
-    int32_t mouse = -1;              // list selection: left, middle, right
-    int32_t action = -1;             // list selection: single, double, down, up
-    bool atCursor = false;           // radio "Click where the mouse is "
-    bool atFixedPoint = false;       // radio "Click on a fixed point"
-    std::wstring fixedX;             // edit: X of the fixed point
-    std::wstring fixedY;             // edit: Y of the fixed point
-    bool moveMouse = false;          // check box "Move mouse to the fixed point"
+    bool noActivate = false;     // check box "Do not activate this window when click stopped"
+    bool countByNumber = false;  // radio "Click"
+    bool countByTime = false;    // radio "Click for"
+    std::wstring clickCount;     // edit: number of clicks
+    std::wstring forTime;        // edit: length of the run
+    int32_t timeUnit = -1;       // list selection: ms, second, minute, hour
+    std::wstring interval;       // edit: milliseconds between clicks
+    int32_t mouse = -1;          // list selection: left, middle, right
+    int32_t action = -1;         // list selection: single, double, down, up
+    bool atCursor = false;       // radio "Click where the mouse is "
+    bool atFixedPoint = false;   // radio "Click on a fixed point"
+    std::wstring fixedX;         // edit: X of the fixed point
+    std::wstring fixedY;         // edit: Y of the fixed point
+    bool moveMouse = false;      // check box "Move mouse to the fixed point"
 };
 
 // How many items the three lists hold; an index read from the file must be below it.

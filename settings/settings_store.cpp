@@ -7,17 +7,25 @@ namespace {
 
 bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-void SetChecked(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+void SetChecked(HWND dialog, int id, bool checked) {
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
 
 std::wstring EditText(HWND dialog, int id) { return GetWindowString(GetDlgItem(dialog, id)); }
 
 void SetEditText(HWND dialog, int id, const std::wstring& text) { SetDlgItemTextW(dialog, id, text.c_str()); }
 
-int32_t Selection(HWND dialog, int id) { return static_cast<int32_t>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0)); }
+int32_t Selection(HWND dialog, int id) {
+    return static_cast<int32_t>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+}
 
-void Select(HWND dialog, int id, int32_t index) { SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+void Select(HWND dialog, int id, int32_t index) {
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
 
-int32_t ItemCount(HWND dialog, int id) { return static_cast<int32_t>(SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0)); }
+int32_t ItemCount(HWND dialog, int id) {
+    return static_cast<int32_t>(SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0));
+}
 
 SettingsValues ReadValues(const std::wstring& iniPath) {
     SettingsValues values;

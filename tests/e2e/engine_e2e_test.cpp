@@ -27,7 +27,8 @@ protected:
         WaitUntil([&] { return ReadTargetLog(log).size() >= count; }, kTimeoutMs);
         // Let the target handle whatever may still be queued before the final read.
         DWORD_PTR result = 0;
-        SendMessageTimeoutW(FindWindowW(L"TapwellClickTarget", nullptr), WM_NULL, 0, 0, SMTO_BLOCK, kTimeoutMs, &result);
+        SendMessageTimeoutW(FindWindowW(L"TapwellClickTarget", nullptr), WM_NULL, 0, 0, SMTO_BLOCK, kTimeoutMs,
+                            &result);
         return ReadTargetLog(log);
     }
 };
@@ -59,7 +60,8 @@ TEST_F(ClickTargetTest, EachButtonAndActionDeliversItsMessages) {
     };
     size_t seen = 0;
     for (const auto& c : cases) {
-        ChildProcess run(L"engine_runner.exe", L"clickPoint=1 fixedX=420 fixedY=260 clickLimit=1 " + std::wstring(c.args));
+        ChildProcess run(L"engine_runner.exe",
+                         L"clickPoint=1 fixedX=420 fixedY=260 clickLimit=1 " + std::wstring(c.args));
         ASSERT_TRUE(run.WaitForExit(kTimeoutMs));
         const std::vector<TargetEvent> events = EventsOnce(seen + c.kinds.size());
         ASSERT_EQ(events.size(), seen + c.kinds.size());
@@ -71,9 +73,9 @@ TEST_F(ClickTargetTest, EachButtonAndActionDeliversItsMessages) {
 TEST_F(ClickTargetTest, CursorGoesBackAfterEachClickUnlessAskedToStay) {
     for (int stay : {0, 1}) {
         SetCursorPos(100, 700);
-        ChildProcess run(L"engine_runner.exe",
-                         L"clickPoint=1 fixedX=500 fixedY=400 clickLimit=2 interval=10 fixedMoveMouse=" +
-                             std::to_wstring(stay));
+        ChildProcess run(
+            L"engine_runner.exe",
+            L"clickPoint=1 fixedX=500 fixedY=400 clickLimit=2 interval=10 fixedMoveMouse=" + std::to_wstring(stay));
         ASSERT_TRUE(run.WaitForExit(kTimeoutMs));
         POINT cursor{};
         GetCursorPos(&cursor);

@@ -15,8 +15,8 @@ public:
     ScreenRect window{500, 500, 700, 800};
     int64_t seconds = 100;
     bool stop = false;
-    int stopAfterWaits = -1;              // sets the stop flag inside that many waits
-    std::function<void(int)> onWait;      // runs inside each wait, with the number of waits so far
+    int stopAfterWaits = -1;          // sets the stop flag inside that many waits
+    std::function<void(int)> onWait;  // runs inside each wait, with the number of waits so far
     std::vector<std::string> log;
     int clicks = 0;
     int waits = 0;
@@ -122,7 +122,7 @@ TEST(ClickLoop, CursorOverTheOwnWindowMakesNoClickAndTestsNoLimit) {
     FakeClickHost host;
     host.cursor = {500, 500};  // the window's top-left corner belongs to it
     host.onWait = [&](int waits) {
-        host.seconds += 10;                       // a timed run is long overdue meanwhile
+        host.seconds += 10;                        // a timed run is long overdue meanwhile
         if (waits == 5) host.cursor = {700, 800};  // right and bottom edges lie outside
     };
     ClickRunParameters p = CountedRun(kNoClickLimit);

@@ -7,10 +7,10 @@ namespace {
 using Steps = std::vector<std::wstring>;
 
 TEST(FolderChain, TriesEveryPrefixThenTheWholePath) {
-    EXPECT_EQ(FolderChainSteps(L"C:\\Users\\u1\\AppData\\Roaming\\Quillora\\Tapwell"),
-              (Steps{L"C:", L"C:\\Users", L"C:\\Users\\u1", L"C:\\Users\\u1\\AppData", L"C:\\Users\\u1\\AppData\\Roaming",
-                     L"C:\\Users\\u1\\AppData\\Roaming\\Quillora",
-                     L"C:\\Users\\u1\\AppData\\Roaming\\Quillora\\Tapwell"}));
+    EXPECT_EQ(
+        FolderChainSteps(L"C:\\Users\\u1\\AppData\\Roaming\\Quillora\\Tapwell"),
+        (Steps{L"C:", L"C:\\Users", L"C:\\Users\\u1", L"C:\\Users\\u1\\AppData", L"C:\\Users\\u1\\AppData\\Roaming",
+               L"C:\\Users\\u1\\AppData\\Roaming\\Quillora", L"C:\\Users\\u1\\AppData\\Roaming\\Quillora\\Tapwell"}));
 }
 
 TEST(FolderChain, OddPaths) {

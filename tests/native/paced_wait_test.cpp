@@ -12,8 +12,8 @@ namespace {
 class FakeWaitHost : public WaitHost {
 public:
     int64_t now = 1'000'000;
-    int64_t sleepOvershoot = 0;            // added to every sleep, as a coarse system timer would
-    std::function<void()> onPump;          // runs inside PumpMessages, as a dispatched handler
+    int64_t sleepOvershoot = 0;    // added to every sleep, as a coarse system timer would
+    std::function<void()> onPump;  // runs inside PumpMessages, as a dispatched handler
     std::vector<uint32_t> sleeps;
     int pumps = 0;
 
@@ -41,9 +41,7 @@ TEST(PacedWait, EndsAfterTheIntervalRoundedToWholeSlices) {
         {1025, 20, 50},  // exactly half a slice left rounds down
         {1030, 21, 50},  // 30 ms left is more than half a slice
         {30, 1, 30},     // shorter than one slice: one slice of the interval
-        {50, 1, 50},
-        {2, 1, 2},
-        {1, 1, 1},
+        {50, 1, 50},    {2, 1, 2}, {1, 1, 1},
     };
     for (const SliceCase& c : cases) {
         SCOPED_TRACE(c.interval);

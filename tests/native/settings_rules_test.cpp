@@ -28,8 +28,9 @@ SettingsControls LoadWith(const std::wstring& key, const std::wstring& value) {
 }
 
 TEST(SettingsRules, KeysInFileOrder) {
-    const wchar_t* names[] = {L"NoActivate", L"ClickCountType", L"ClickCount", L"ForTime", L"ForTimeType", L"Interval",
-                              L"Mouse", L"Action", L"ClickPoint", L"FixedX", L"FixedY", L"FixedMoveMouse"};
+    const wchar_t* names[] = {L"NoActivate",  L"ClickCountType", L"ClickCount", L"ForTime",
+                              L"ForTimeType", L"Interval",       L"Mouse",      L"Action",
+                              L"ClickPoint",  L"FixedX",         L"FixedY",     L"FixedMoveMouse"};
     for (size_t i = 0; i < kSettingsKeyCount; ++i) EXPECT_EQ(std::wstring(kSettingsKeys[i].name), names[i]);
 }
 
@@ -128,8 +129,8 @@ TEST(SettingsRules, ClickPointChecksExactlyOneRadioOrNone) {
         const wchar_t* value;
         bool atCursor;
         bool atFixedPoint;
-    } cases[] = {{L"0", true, false}, {L"1", false, true}, {L"1x", false, true}, {L"2", false, false},
-                 {L"-1", false, false}, {L"", true, false}, {L"abc", true, false}};
+    } cases[] = {{L"0", true, false},   {L"1", false, true}, {L"1x", false, true}, {L"2", false, false},
+                 {L"-1", false, false}, {L"", true, false},  {L"abc", true, false}};
     for (const Case& c : cases) {
         const SettingsControls s = LoadWith(L"ClickPoint", c.value);
         EXPECT_EQ(s.atCursor, c.atCursor) << std::wstring(c.value).size();
@@ -158,8 +159,8 @@ TEST(SettingsRules, SavingKeepsTextsAsTypedAndFillsTheTwoEmptyCounts) {
     c.fixedX = L"0";
     c.fixedY = L"";
     c.moveMouse = false;
-    EXPECT_EQ(ValuesFromSettings(c), (SettingsValues{L"1", L"ForTime", L"100", L"1", L"-1", L"", L"2", L"3", L"1",
-                                                     L"0", L"", L"0"}));
+    EXPECT_EQ(ValuesFromSettings(c),
+              (SettingsValues{L"1", L"ForTime", L"100", L"1", L"-1", L"", L"2", L"3", L"1", L"0", L"", L"0"}));
 }
 
 }  // namespace

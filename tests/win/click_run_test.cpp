@@ -33,13 +33,15 @@ HWND CreateRecorder() {
 }
 
 TEST(ReadEditInt, ReadsTheTextOfARealEdit) {
-    TestWindow edit(CreateWindowW(L"EDIT", L"", WS_POPUP | ES_NUMBER, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr));
+    TestWindow edit(
+        CreateWindowW(L"EDIT", L"", WS_POPUP | ES_NUMBER, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr));
     ASSERT_NE(edit.Get(), nullptr);
     const struct {
         const wchar_t* text;
         int32_t expected;
-    } cases[] = {{L"", -1}, {L"0", 0}, {L"-12", -12}, {L"abc", -1}, {L"12abc", 12},
-                 {L"99999999999999999999", 2147483647}, {L"  300", 300}};
+    } cases[] = {{L"", -1},      {L"0", 0},      {L"-12", -12},
+                 {L"abc", -1},   {L"12abc", 12}, {L"99999999999999999999", 2147483647},
+                 {L"  300", 300}};
     for (const auto& c : cases) {
         SetWindowTextW(edit.Get(), c.text);
         EXPECT_EQ(ReadEditInt(edit.Get(), -1), c.expected) << std::wstring(c.text).size();

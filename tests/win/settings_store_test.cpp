@@ -22,8 +22,8 @@ class SettingsStoreTest : public testing::Test {
 protected:
     TempFolder folder;
     std::wstring ini = folder.File(L"conf.ini");
-    TestWindow dialog{CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TEST_SETTINGS), nullptr,
-                                         TestDialogProc, 0)};
+    TestWindow dialog{
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TEST_SETTINGS), nullptr, TestDialogProc, 0)};
 
     void SetUp() override {
         ASSERT_NE(dialog.Get(), nullptr);
@@ -88,8 +88,9 @@ TEST_F(SettingsStoreTest, EachKeyFallsBackOnItsOwn) {
 }
 
 TEST_F(SettingsStoreTest, EdgeValuesFromTheFile) {
-    LoadFile("[Option]\r\nNoActivate=yes\r\nClickCountType=fortime\r\nClickCount=\r\nForTime=0\r\nForTimeType=-1\r\n"
-             "Interval=\r\nMouse=abc\r\nAction=4\r\nClickPoint=2\r\nFixedX=\r\nFixedY=\r\nFixedMoveMouse=0\r\n");
+    LoadFile(
+        "[Option]\r\nNoActivate=yes\r\nClickCountType=fortime\r\nClickCount=\r\nForTime=0\r\nForTimeType=-1\r\n"
+        "Interval=\r\nMouse=abc\r\nAction=4\r\nClickPoint=2\r\nFixedX=\r\nFixedY=\r\nFixedMoveMouse=0\r\n");
     EXPECT_FALSE(Checked(kIdCheckNoActivate));
     EXPECT_TRUE(Checked(kIdRadioClickCount));
     EXPECT_EQ(Text(kIdEditClickCount), L"");
