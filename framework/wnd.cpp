@@ -25,9 +25,9 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND window) {
-    DWORD_PTR refData = 0;
-    if (window == nullptr || !GetWindowSubclass(window, SubclassProc, kSubclassId, &refData)) return nullptr;
-    return reinterpret_cast<CWnd*>(refData);
+    if (window == nullptr) return nullptr;
+    CWnd* object = reinterpret_cast<CWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return object != nullptr && object->m_hWnd == window ? object : nullptr;
 }
 
 BOOL CWnd::SubclassWindow(HWND window) {
@@ -38,14 +38,20 @@ BOOL CWnd::SubclassWindow(HWND window) {
         m_hWnd = nullptr;
         return FALSE;
     }
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return TRUE;
+}
+
+void CWnd::Unbind(HWND window) {
+    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
 }
 
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) { return SubclassWindow(::GetDlgItem(parent->m_hWnd, id)); }
 
 HWND CWnd::UnsubclassWindow() {
     HWND window = m_hWnd;
-    if (window != nullptr) RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+    if (window != nullptr) Unbind(window);
     m_hWnd = nullptr;
     return window;
 }
@@ -74,7 +80,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LP
     CWnd* self = reinterpret_cast<CWnd*>(refData);
     if (message == WM_NCDESTROY) {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+        Unbind(window);
         self->m_hWnd = nullptr;
         self->PostNcDestroy();
         return result;

@@ -11,6 +11,7 @@ class CDC;
 
 // A window. Messages arrive at the virtual WindowProc; what it leaves goes to the window's
 // original procedure. Notifications of child controls are first offered to the child's object.
+// The object's address travels in the window's GWLP_USERDATA while it is bound.
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -90,6 +91,8 @@ private:
 
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR refData) noexcept;
+    // Removes the framework's subclass and the object's address from the window.
+    static void Unbind(HWND window);
     LRESULT Reflect(HWND child, UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
 
     CurrentMessage m_current{};

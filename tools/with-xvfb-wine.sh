@@ -26,6 +26,9 @@ export DISPLAY=":$number"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE_LOADER" wineboot -i >/dev/null 2>&1
+    # There is no window manager on Xvfb: without this, Wine waits two seconds for one whenever
+    # a top-level window is hidden or destroyed.
+    "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     timeout 120 /usr/bin/wineserver -w
 fi
 "$@"
