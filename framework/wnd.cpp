@@ -30,6 +30,32 @@ CWnd* CWnd::FromHandlePermanent(HWND window) {
     return object != nullptr && object->m_hWnd == window ? object : nullptr;
 }
 
+BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style, const RECT& rect,
+                    CWnd* parent, UINT id) {
+    CREATESTRUCTW cs{};
+    cs.dwExStyle = exStyle;
+    cs.lpszClass = className;
+    cs.lpszName = text;
+    cs.style = style;
+    cs.x = rect.left;
+    cs.y = rect.top;
+    cs.cx = rect.right - rect.left;
+    cs.cy = rect.bottom - rect.top;
+    cs.hwndParent = parent != nullptr ? parent->m_hWnd : nullptr;
+    cs.hMenu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+    cs.hInstance = GetModuleHandleW(nullptr);
+    if (m_hWnd != nullptr || !PreCreateWindow(cs)) return FALSE;
+    HWND window = CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                                  cs.hwndParent, cs.hMenu, cs.hInstance, nullptr);
+    if (window == nullptr) return FALSE;
+    if (!SubclassWindow(window)) {
+        ::DestroyWindow(window);
+        return FALSE;
+    }
+    m_bOwnsWindow = true;
+    return TRUE;
+}
+
 BOOL CWnd::SubclassWindow(HWND window) {
     if (window == nullptr || m_hWnd != nullptr || FromHandlePermanent(window) != nullptr) return FALSE;
     m_hWnd = window;

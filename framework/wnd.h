@@ -27,6 +27,9 @@ public:
     // The object bound to `window`, or null when it has none.
     static CWnd* FromHandlePermanent(HWND window);
 
+    // Creates a window bound to, and owned by, this object; PreCreateWindow may change `cs` first.
+    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style, const RECT& rect,
+                  CWnd* parent, UINT id);
     // Binds this object to an existing window; PreSubclassWindow runs first.
     BOOL SubclassWindow(HWND window);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
@@ -64,6 +67,11 @@ protected:
     // Passes the message being handled to the window's original procedure.
     LRESULT Default();
 
+    // Called before a window is created for this object; FALSE stops the creation.
+    virtual BOOL PreCreateWindow(CREATESTRUCTW& cs) {
+        (void)cs;
+        return TRUE;
+    }
     // Called before the object is bound to a window by SubclassWindow.
     virtual void PreSubclassWindow() {}
     // A notification of this control, reflected from its parent; TRUE with `result` when handled.
