@@ -2,7 +2,7 @@
 
 namespace {
 
-// One channel of the background kept behind a pixel whose transparency byte is `t`, plus its colour.
+// One blended channel: the background scaled by the pixel's transparency byte, plus the pixel's own colour.
 uint8_t BlendChannel(uint8_t background, uint8_t transparency, uint8_t premultiplied) {
     return static_cast<uint8_t>(((background * transparency) >> 8) + premultiplied);
 }
