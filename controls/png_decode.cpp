@@ -40,6 +40,9 @@ PngImage* ReadUnderRecovery(png_structp png, png_infop info, FILE* file) {
 #endif
     png_init_io(png, file);
     png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
+    // Only IHDR, PLTE, tRNS, IDAT and IEND shape the picture. Every other chunk is skipped unread, so a
+    // text or metadata chunk cannot make libpng ask for a buffer as large as its length field claims.
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_read_png(png, info, PNG_TRANSFORM_EXPAND, nullptr);
     std::fclose(file);
     open = nullptr;
