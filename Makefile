@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 TAPWELL_SITE ?=
 SITE_FLAG := $(if $(TAPWELL_SITE),-DTAPWELL_SITE=$(TAPWELL_SITE))
 
-.PHONY: all setup native windows test dist clean
+.PHONY: all setup native windows fuzz-build fuzz test dist clean
 
 all: windows
 
@@ -27,7 +27,18 @@ build-%: setup
 
 windows: build-i686 build-x86_64
 
-test: native windows
+# The PNG loader under libFuzzer: clang with the sanitizers, and libpng built the same way.
+fuzz-build: setup
+	@tools/build-libpng.sh fuzz $(BUILD)/deps/fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAPWELL_FUZZ=ON \
+		-DCMAKE_PREFIX_PATH=$(abspath $(BUILD)/deps/fuzz) >/dev/null
+	@cmake --build $(BUILD)/fuzz -j$(JOBS)
+
+# A five-minute search for PNG files the loader mishandles; `make test` runs a short one.
+fuzz: fuzz-build
+	@tools/fuzz-png.sh $(BUILD)/fuzz/corpus -max_total_time=300 -print_final_stats=1
+
+test: native windows fuzz-build
 	@tools/run-tests.sh
 
 # The folder a Windows user gets: the 32-bit program and its pictures.

@@ -3,6 +3,7 @@
 #   native: the platform-free rules under AddressSanitizer and UndefinedBehaviorSanitizer
 #   windows: the Win32 shell under Wine
 #   e2e: separate programs under Wine on a virtual X display
+#   fuzz: a short libFuzzer run of the PNG loader (counts as one test)
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -17,6 +18,16 @@ run_level() {
     echo "${PIPESTATUS[0]}" >"$logs/$name.rc"
 }
 
+# A fixed, repeatable fuzz run from the seeds alone. Its progress lines stay in the log; the start, the
+# end and any finding are shown.
+run_fuzz_level() {
+    echo "== PNG loader fuzzing"
+    rm -rf build/fuzz/test-corpus
+    timeout 900 tools/fuzz-png.sh build/fuzz/test-corpus -runs=20000 -seed=1 >"$logs/fuzz.log" 2>&1
+    echo "$?" >"$logs/fuzz.rc"
+    grep -av '^#[0-9]\|^[[:space:]]*NEW_FUNC\|^"\|^######' "$logs/fuzz.log"
+}
+
 if [ "${1:-}" = --wine-levels ]; then
     run_level windows "$WINE_LOADER" "build/$TAPWELL_ARCH/tests/win/tapwell_win_tests.exe"
     run_level e2e "$WINE_LOADER" "build/$TAPWELL_ARCH/tests/e2e/tapwell_e2e_tests.exe"
@@ -27,17 +38,23 @@ rm -rf "$logs" && mkdir -p "$logs"
 run_level native build/native/tests/native/tapwell_native_tests
 echo "== Windows tests under Wine ($TAPWELL_ARCH build)"
 tools/with-xvfb-wine.sh "build/wine-$TAPWELL_ARCH" tools/run-tests.sh --wine-levels
+run_fuzz_level
 
 # A level that crashed or never reported counts as one failure.
 passed=0 failed=0
-for level in native windows e2e; do
+for level in native windows e2e fuzz; do
     log=$logs/$level.log
     p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log" 2>/dev/null | tail -n 1)
     f=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\?, listed below.*/\1/p' "$log" 2>/dev/null | tail -n 1)
     rc=$(cat "$logs/$level.rc" 2>/dev/null || echo 1)
     passed=$((passed + ${p:-0}))
     failed=$((failed + ${f:-0}))
-    if [ "$rc" != 0 ] && [ -z "$f" ]; then
+    if [ "$level" = fuzz ] && [ "$rc" = 0 ]; then
+        passed=$((passed + 1))
+    elif [ "$level" = fuzz ]; then
+        echo "the fuzz run ended with status $rc: see $log and build/fuzz/findings/"
+        failed=$((failed + 1))
+    elif [ "$rc" != 0 ] && [ -z "$f" ]; then
         echo "test level '$level' ended with status $rc without a result"
         failed=$((failed + 1))
     fi
