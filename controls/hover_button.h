@@ -14,18 +14,18 @@ class CHoverBitmapButton : public CButton {
 public:
     CHoverBitmapButton();
 
-    BOOL m_bHighlightAlways;          // paint the hover background even without the pointer over it
-    BOOL m_bShiftImage;               // caption-less layout: the picture one more pixel right and down
-    BOOL m_bNoPressShift;             // pressing does not move the content
-    BOOL m_bShowCaption;              // draw the window text as a caption
-    COLORREF m_clrHoverBack;          // hover background
-    COLORREF m_clrBack;               // normal background
-    const PngImage* m_pDisabledImage; // borrowed; for the disabled state, null: m_pImage
-    BOOL m_bHovering;                 // the pointer rests over the button
-    BOOL m_bTracking;                 // hover and leave notifications have been requested
-    COLORREF m_clrText;               // caption colour; kNoTextColor leaves the context's
-    const PngImage* m_pImage;         // borrowed; the picture of every other state
-    HBITMAP m_hHoverBitmap;           // borrowed; painted instead of the hover colour when set
+    BOOL m_bHighlightAlways;           // paint the hover background even without the pointer over it
+    BOOL m_bShiftImage;                // caption-less layout: the picture one more pixel right and down
+    BOOL m_bNoPressShift;              // pressing does not move the content
+    BOOL m_bShowCaption;               // draw the window text as a caption
+    COLORREF m_clrHoverBack;           // hover background
+    COLORREF m_clrBack;                // normal background
+    const PngImage* m_pDisabledImage;  // borrowed; for the disabled state, null: m_pImage
+    BOOL m_bHovering;                  // the pointer rests over the button
+    BOOL m_bTracking;                  // hover and leave notifications have been requested
+    COLORREF m_clrText;                // caption colour; kNoTextColor leaves the context's
+    const PngImage* m_pImage;          // borrowed; the picture of every other state
+    HBITMAP m_hHoverBitmap;            // borrowed; painted instead of the hover colour when set
 
     static constexpr COLORREF kNoTextColor = 0xFFFFFFFF;
     // Rows at the bottom of the button that hold the caption.

@@ -39,7 +39,8 @@ private:
 // A button of the given size on a hidden parent, painted into a memory bitmap on request.
 class HoverButtonTest : public testing::Test {
 protected:
-    TestWindow parent{CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr)};
+    TestWindow parent{
+        CreateWindowW(L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr)};
     CWnd parentWnd;
     CHoverBitmapButton button;
     SolidImage picture{20, 18, kPicture};
@@ -85,11 +86,8 @@ TEST_F(HoverButtonTest, CaptionlessPictureIsCentredAndMovesWhenPressed) {
         UINT state;
         POINT corner;
     } cases[] = {
-        {FALSE, FALSE, 0, {1, 1}},
-        {FALSE, FALSE, ODS_SELECTED, {2, 2}},
-        {TRUE, FALSE, ODS_SELECTED, {1, 1}},
-        {FALSE, TRUE, 0, {2, 2}},
-        {FALSE, TRUE, ODS_SELECTED, {3, 3}},
+        {FALSE, FALSE, 0, {1, 1}}, {FALSE, FALSE, ODS_SELECTED, {2, 2}}, {TRUE, FALSE, ODS_SELECTED, {1, 1}},
+        {FALSE, TRUE, 0, {2, 2}},  {FALSE, TRUE, ODS_SELECTED, {3, 3}},
     };
     for (const auto& c : cases) {
         button.m_bNoPressShift = c.noPressShift;
