@@ -207,8 +207,9 @@ def target(enabled):
 
 
 def help_picture():
-    """A blue disc with a white question mark, 20 x 20, on the flat mask colour magenta."""
-    mask, face = (255, 0, 255), (240, 240, 240)
+    """A blue disc with a white question mark, 20 x 20. The menu's image list draws it without a mask,
+    so it stands on the colour of the menu's icon column and its soft edges are blended towards it."""
+    mask = face = (236, 233, 216)
     canvas = Canvas(20, 20)
     canvas.fill(circle(10, 10, 9.2), (28, 96, 196))
     canvas.fill(intersect(ring(10, 10, 8.4, 1.2), half_plane(0, 1, 10)), (86, 150, 232), 0.8)  # light on top
@@ -222,7 +223,7 @@ def help_picture():
         for x in range(20):
             r, g, b, a = canvas.px[y][x]
             if a < 0.2:
-                row.append(mask)  # let the mask colour stand for 'no picture here'
+                row.append(mask)
             else:
                 # Soft edges are blended towards the usual button face so they look right there.
                 row.append(tuple(int(round((c * a + f / 255 * (1 - a)) * 255)) for c, f in zip((r, g, b), face)))
