@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 TAPWELL_SITE ?=
 SITE_FLAG := $(if $(TAPWELL_SITE),-DTAPWELL_SITE=$(TAPWELL_SITE))
 
-.PHONY: all setup native windows fuzz-build fuzz test dist clean
+.PHONY: all setup native windows fuzz-build fuzz test run dist clean
 
 all: windows
 
@@ -40,6 +40,10 @@ fuzz: fuzz-build
 
 test: native windows fuzz-build
 	@tools/run-tests.sh
+
+# Tapwell under Wine: on this display, or, without one, a screenshot whose path it prints.
+run: windows
+	@tools/run.sh
 
 # The folder a Windows user gets: the 32-bit program and its pictures.
 dist: build-i686

@@ -12,6 +12,10 @@ constexpr COLORREF kDialogColor = RGB(246, 246, 246);
 
 // WM_ERASEBKGND of every dialog: fills the client area with the dialog colour. Always TRUE.
 BOOL OnEraseBkgnd(CWnd* dialog, CDC* dc);
+inline LRESULT OnEraseBkgnd(CWnd* dialog, HDC hdc) {
+    CDC dc(hdc);
+    return OnEraseBkgnd(dialog, &dc);
+}
 
 // The common part of each dialog class's WM_CTLCOLOR answer: static controls (texts, group boxes,
 // check boxes, radio buttons, disabled edits) are drawn transparently on `classBrush`, created

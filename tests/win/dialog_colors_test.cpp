@@ -19,7 +19,7 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
-            case WM_ERASEBKGND: return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+            case WM_ERASEBKGND: return ::OnEraseBkgnd(this, reinterpret_cast<HDC>(wParam));
             default: return CDialog::WindowProc(message, wParam, lParam);
         }
     }
@@ -27,11 +27,6 @@ protected:
         return DialogCtlColor(s_brushStatic, dc, kind, CDialog::OnCtlColor(dc, control, kind));
     }
 
-private:
-    LRESULT OnEraseBkgnd(HDC hdc) {
-        CDC dc(hdc);
-        return ::OnEraseBkgnd(this, &dc);
-    }
 };
 
 CBrush ColouredDialog::s_brushStatic;
