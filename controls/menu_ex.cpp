@@ -16,14 +16,17 @@ constexpr COLORREF kSeparatorColor = RGB(197, 194, 184);
 constexpr COLORREF kGrayedTextColor = RGB(128, 128, 128);
 constexpr wchar_t kTick[] = L"\u221A";
 
+// Rectangles between Win32 and the geometry of the items.
 menu_layout::Rect ToLayout(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRect(const menu_layout::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// The ODS_* flags of a WM_DRAWITEM as the geometry's item state.
 menu_layout::ItemState StateOf(UINT state) {
     return {(state & ODS_SELECTED) != 0, (state & ODS_GRAYED) != 0, (state & ODS_DISABLED) != 0,
             (state & ODS_CHECKED) != 0};
 }
 
+// Separators are the records with id 0.
 bool IsSeparator(const MENUITEM& item) { return item.nID == 0; }
 
 // The text of item `pos` of any menu.

@@ -91,18 +91,23 @@ protected:
     virtual std::unique_ptr<CMenuEx> CreateSubMenu();
 
 private:
+    // The three kinds of item InsertItem makes.
     BOOL InsertSeparator(UINT pos, UINT flags);
     BOOL InsertSubMenu(UINT pos, UINT flags, HMENU source, const std::wstring& text);
     BOOL InsertCommand(UINT pos, UINT flags, UINT id, const std::wstring& text);
     BOOL Place(UINT pos, UINT flags, UINT_PTR id, UINT ownerDrawFlags, std::unique_ptr<MENUITEM> record);
+    // The record of a command or submenu item: its text measured, this menu's image lists.
     std::unique_ptr<MENUITEM> NewTextItem(const std::wstring& text, UINT id, bool submenu) const;
     SIZE MeasureText(const std::wstring& text) const;
     void DetachSubMenu(HMENU sub);
     const MENUITEM* FindItem(ULONG_PTR data) const;
+    // SetImageList for this menu alone.
     void ApplyImageList(CImageList* list);
     void DrawFramedBox(CDC* dc, const RECT& box) const;
     void DrawCheck(CDC* dc, const RECT& box, UINT state) const;
+    // The text or tick colour for an item's ODS_* state.
     COLORREF TextColorFor(UINT state) const;
+    // Calls `apply` with this menu and then with every submenu, depth first.
     template <typename Apply>
     void ForEachMenu(const Apply& apply);
 };

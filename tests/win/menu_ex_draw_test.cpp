@@ -25,6 +25,7 @@ constexpr RECT kSeparator = {10, 5, 160, 15};
 constexpr RECT kBox = {11, 6, 31, 26};  // the check box or picture: 20 x 20, one pixel in
 constexpr RECT kTextArea = {40, 5, 160, 27};
 
+// A WM_DRAWITEM of a menu item, as the menu loop sends it.
 DRAWITEMSTRUCT DrawInfo(const CMenuEx& menu, const MENUITEM* item, UINT state, const RECT& rect, HDC dc) {
     DRAWITEMSTRUCT draw{};
     draw.CtlType = ODT_MENU;
@@ -59,6 +60,7 @@ protected:
     CMenuEx& Help() { return *bar.m_items[1]->pSubMenu; }
     MENUITEM& Open() { return *File().m_items[0]; }
 
+    // Paints `item` of `menu` into the canvas.
     void Draw(CMenuEx& menu, const MENUITEM& item, UINT state, const RECT& rect = kItem) {
         DRAWITEMSTRUCT draw = DrawInfo(menu, &item, state, rect, canvas.Dc());
         menu.DrawItem(&draw);

@@ -13,6 +13,7 @@ namespace {
 
 constexpr UINT kSubmenu = 0xFFFFFFFF;
 
+// What the menu itself holds for item `pos`.
 MENUITEMINFOW ItemInfo(HMENU menu, int pos) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
@@ -21,6 +22,7 @@ MENUITEMINFOW ItemInfo(HMENU menu, int pos) {
     return info;
 }
 
+// Whether item `pos` of `menu` is owner-drawn.
 bool OwnerDrawn(HMENU menu, int pos) { return (ItemInfo(menu, pos).fType & MFT_OWNERDRAW) != 0; }
 
 // Every item of `menu` is owner-drawn with its record as item data, in the same order.
@@ -33,12 +35,14 @@ void ExpectOwnerDrawnItems(const CMenuEx& menu) {
     }
 }
 
+// The ids of the records of `menu`, in order.
 std::vector<UINT> Ids(const CMenuEx& menu) {
     std::vector<UINT> ids;
     for (const auto& item : menu.m_items) ids.push_back(item->nID);
     return ids;
 }
 
+// The submenu object of item `pos`.
 CMenuEx& Sub(const CMenuEx& menu, size_t pos) { return *menu.m_items.at(pos)->pSubMenu; }
 
 // A menu loaded from the test resource, measuring in its own owner window. The image lists
@@ -211,6 +215,7 @@ TEST(MenuExMeasure, TextsAreMeasuredInTheOwnerElseTheMainWindow) {
     EXPECT_EQ(widthWith(nullptr), window.Extent(text).cx + 10);
 }
 
+// The size MeasureMenuItem answers for `item`; 1 x 1 when it leaves the answer alone.
 SIZE Measured(const MENUITEM* item, UINT type = ODT_MENU) {
     MEASUREITEMSTRUCT measure{};
     measure.CtlType = type;

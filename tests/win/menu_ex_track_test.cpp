@@ -24,6 +24,7 @@ public:
     std::vector<RECT> itemRects;  // read while the menu is open
 
 protected:
+    // Measures, notes each drawing before the framework routes it, and closes the menu.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
             case WM_MEASUREITEM: return OnMeasure(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
@@ -40,11 +41,13 @@ protected:
     }
 
 private:
+    // Answers as a real owner window does, and notes which record was asked.
     LRESULT OnMeasure(MEASUREITEMSTRUCT* measure) {
         measured.push_back(measure->itemData);
         CMenuEx::MeasureMenuItem(measure);
         return TRUE;
     }
+    // Notes the items' rectangles of the open menu once, then ends the menu.
     void CloseMenu() {
         if (itemRects.empty()) {
             for (int pos = 0; pos < GetMenuItemCount(tracked); ++pos) {
@@ -57,6 +60,7 @@ private:
     }
 };
 
+// A hidden window to own the menu; hidden, so no window manager round trips slow the test.
 HWND CreateHostWindow() {
     return CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, GetModuleHandleW(nullptr),
                          nullptr);

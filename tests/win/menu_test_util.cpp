@@ -17,15 +17,18 @@ HBITMAP CreateTopDownDib(int width, int height, uint32_t** bits) {
     return bitmap;
 }
 
+// A colour as a pixel of a 32-bit DIB.
 uint32_t ToPixel(COLORREF color) {
     return (static_cast<uint32_t>(GetRValue(color)) << 16) | (static_cast<uint32_t>(GetGValue(color)) << 8) |
            GetBValue(color);
 }
 
+// The owner window does nothing of its own.
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// A hidden window whose class gives it a device context of its own.
 HWND CreateOwnDcWindow() {
     WNDCLASSW wc{};
     wc.style = CS_OWNDC;
@@ -36,6 +39,7 @@ HWND CreateOwnDcWindow() {
     return CreateWindowW(wc.lpszClassName, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, wc.hInstance, nullptr);
 }
 
+// The extent of `text` in `dc`.
 SIZE ExtentIn(HDC dc, const std::wstring& text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
