@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Starts Tapwell under Wine. On a display it simply runs. Without one it starts a virtual display,
-# shows the program in a Wine desktop window, saves a picture of its main dialog, prints the
-# picture's path, and ends the program.
+# saves a picture of the main dialog, prints the picture's path, and ends the program.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -11,7 +10,7 @@ exe=build/$TAPWELL_ARCH/tapwell.exe
 if [ "${1:-}" = --screenshot ]; then
     mkdir -p build/screenshots
     out=$top/build/screenshots/tapwell-$(date +%Y%m%d-%H%M%S).png
-    "$WINE_LOADER" explorer /desktop=Tapwell,800x600 "$exe" >/dev/null 2>&1 &
+    "$WINE_LOADER" "$exe" >/dev/null 2>&1 &
     if "$WINE_LOADER" "build/$TAPWELL_ARCH/tests/e2e/snap.exe" Quillora_Tapwell_KIOP39D "$("$WINE_LOADER" winepath -w "$out" 2>/dev/null)" 30000; then
         echo "screenshot: $out"
     else

@@ -7,7 +7,7 @@ packages=(
     g++ cmake make dpkg-dev pkg-config
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     libgtest-dev libpng-dev clang libclang-rt-dev
-    wine wine32:i386 wine64 xvfb x11-utils imagemagick
+    wine wine32:i386 wine64 fonts-wine xvfb x11-utils imagemagick
 )
 
 missing=()

@@ -26,7 +26,6 @@ protected:
     HBRUSH OnCtlColor(CDC* dc, HWND control, UINT kind) override {
         return DialogCtlColor(s_brushStatic, dc, kind, CDialog::OnCtlColor(dc, control, kind));
     }
-
 };
 
 CBrush ColouredDialog::s_brushStatic;
