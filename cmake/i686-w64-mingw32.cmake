@@ -1,15 +1,3 @@
-# Cross build for Windows with MinGW-w64 (i686-w64-mingw32), posix thread model.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-# Libraries the project builds for the target itself (libpng) live under build/deps.
-if(NOT TAPWELL_DEPS_PREFIX)
-    get_filename_component(TAPWELL_DEPS_PREFIX "${CMAKE_CURRENT_LIST_DIR}/../build/deps/i686-w64-mingw32" ABSOLUTE)
-endif()
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32 ${TAPWELL_DEPS_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Cross build for i686-w64-mingw32.
+set(TAPWELL_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -29,16 +29,6 @@ menu_layout::ItemState StateOf(UINT state) {
 // Separators are the records with id 0.
 bool IsSeparator(const MENUITEM& item) { return item.nID == 0; }
 
-// The text of item `pos` of any menu.
-std::wstring MenuItemText(HMENU menu, int pos) {
-    const int length = ::GetMenuStringW(menu, pos, nullptr, 0, MF_BYPOSITION);
-    if (length <= 0) return std::wstring();
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = ::GetMenuStringW(menu, pos, text.data(), length + 1, MF_BYPOSITION);
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
-
 // The size of the first image of the first list an item has; false when it has none to ask.
 bool FirstImageSize(const MENUITEM& item, menu_layout::Size* size) {
     const CImageList* lists[] = {item.pImageList, item.pDisabledImageList, item.pHotImageList};
@@ -79,7 +69,7 @@ BOOL CMenuEx::CopyItems(HMENU source) {
         while (pos < ::GetMenuItemCount(source)) {
             const UINT id = ::GetMenuItemID(source, pos);
             const UINT state = ::GetMenuState(source, pos, MF_BYPOSITION);
-            const std::wstring text = MenuItemText(source, pos);
+            const std::wstring text = MenuString(source, pos, MF_BYPOSITION);
             const UINT end = static_cast<UINT>(m_items.size());
             BOOL inserted = FALSE;
             if (id == 0) {

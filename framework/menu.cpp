@@ -41,11 +41,11 @@ BOOL CMenu::DestroyMenu() {
     return ::DestroyMenu(Detach());
 }
 
-std::wstring CMenu::GetMenuString(UINT item, UINT flags) const {
-    const int length = ::GetMenuStringW(m_hMenu, item, nullptr, 0, flags);
+std::wstring MenuString(HMENU menu, UINT item, UINT flags) {
+    const int length = ::GetMenuStringW(menu, item, nullptr, 0, flags);
     if (length <= 0) return std::wstring();
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = ::GetMenuStringW(m_hMenu, item, text.data(), length + 1, flags);
+    const int copied = ::GetMenuStringW(menu, item, text.data(), length + 1, flags);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;
 }

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The text of an item of `menu`, by position or by command as `flags` says.
+std::wstring MenuString(HMENU menu, UINT item, UINT flags);
+
 // A menu. The object's address travels in the menu's own data, so a WM_DRAWITEM for an
 // owner-drawn item finds the object that owns the item's menu.
 class CMenu {
@@ -32,7 +35,7 @@ public:
     int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
     UINT GetMenuItemID(int pos) const { return ::GetMenuItemID(m_hMenu, pos); }
     UINT GetMenuState(UINT item, UINT flags) const { return ::GetMenuState(m_hMenu, item, flags); }
-    std::wstring GetMenuString(UINT item, UINT flags) const;
+    std::wstring GetMenuString(UINT item, UINT flags) const { return MenuString(m_hMenu, item, flags); }
     HMENU GetSubMenu(int pos) const { return ::GetSubMenu(m_hMenu, pos); }
     BOOL InsertMenu(UINT pos, UINT flags, UINT_PTR id, const wchar_t* text) {
         return ::InsertMenuW(m_hMenu, pos, flags, id, text);

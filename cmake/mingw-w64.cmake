@@ -1,0 +1,15 @@
+# Cross build for Windows with MinGW-w64, posix thread model; TAPWELL_TRIPLET names the target.
+set(CMAKE_SYSTEM_NAME Windows)
+string(REGEX REPLACE "-.*" "" CMAKE_SYSTEM_PROCESSOR "${TAPWELL_TRIPLET}")
+set(CMAKE_C_COMPILER ${TAPWELL_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TAPWELL_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${TAPWELL_TRIPLET}-windres)
+# Libraries the project builds for the target itself (libpng) live under build/deps.
+if(NOT TAPWELL_DEPS_PREFIX)
+    get_filename_component(TAPWELL_DEPS_PREFIX "${CMAKE_CURRENT_LIST_DIR}/../build/deps/${TAPWELL_TRIPLET}" ABSOLUTE)
+endif()
+set(CMAKE_FIND_ROOT_PATH /usr/${TAPWELL_TRIPLET} ${TAPWELL_DEPS_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
