@@ -1,9 +1,14 @@
 // The main dialog of the real program as another process sees it: its controls at start-up, the
 // settings file loaded into them, and the keys and instances that must not close or duplicate it.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "res/resource.h"
+#include "screenshot.h"
 #include "tapwell_test.h"
 
 namespace {
@@ -19,15 +24,15 @@ struct ChildState {
     int checked;  // kNoCheck, or BST_CHECKED / BST_UNCHECKED
 };
 
+BOOL CALLBACK AddChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+// The dialog's controls in their z-order, which is the template's order.
 std::vector<HWND> Children(HWND dialog) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM list) {
-            if (GetParent(child) != nullptr) reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(dialog, AddChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
@@ -116,6 +121,176 @@ TEST_F(TapwellTest, WithoutSettingsFileEveryControlShowsItsDefault) {
     EXPECT_EQ(app->Selection(IDC_COMBO_TIME_UNIT), 2);
     // Looking is not saving: the file appears only when a run starts.
     EXPECT_TRUE(ReadSettingsFile().empty());
+}
+
+// The dialog's area at `client` (client coordinates), as the screen shows it.
+COLORREF ScreenPixel(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// A point inside `control`, in its dialog's client coordinates, away from its border.
+POINT InsideControl(HWND dialog, HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.right - 4, rect.bottom - 4};
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Paints the whole dialog now and saves its picture once two pictures in a row are the same: the
+// window system shows what was painted a moment later.
+bool SavePaintedPicture(HWND dialog, const std::wstring& path) {
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    std::string previous;
+    return WaitUntil(
+        [&] {
+            if (!SaveWindowPng(dialog, path)) return false;
+            std::string picture = FileBytes(path);
+            const bool settled = picture == previous;
+            previous = std::move(picture);
+            return settled;
+        },
+        kWaitMs);
+}
+
+// Visible message boxes (dialogs of the system class) of process `pid`.
+std::vector<HWND> MessageBoxesOf(DWORD pid) {
+    std::vector<HWND> boxes;
+    for (HWND w : TopLevelWindows(L"#32770")) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == pid && IsWindowVisible(w)) boxes.push_back(w);
+    }
+    return boxes;
+}
+
+// A hotkey that this test process holds, as another program would.
+class HeldHotkey {
+public:
+    HeldHotkey(int id, UINT key) : m_id(id), m_held(RegisterHotKey(nullptr, id, MOD_CONTROL, key) != FALSE) {}
+    ~HeldHotkey() {
+        if (m_held) UnregisterHotKey(nullptr, m_id);
+    }
+    HeldHotkey(const HeldHotkey&) = delete;
+    HeldHotkey& operator=(const HeldHotkey&) = delete;
+    bool Held() const { return m_held; }
+
+private:
+    int m_id;
+    bool m_held;
+};
+
+bool CanRegister(UINT key) { return HeldHotkey(0xBFFF, key).Held(); }
+
+TEST_F(TapwellTest, EnterAndEscapeLeaveTheDialogOpen) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    ASSERT_TRUE(app->BringToForeground());
+    // In the interval edit, where Enter presses no button.
+    PostMessageW(app->Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(app->Control(IDC_EDIT_INTERVAL)), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return app->Focus() == app->Control(IDC_EDIT_INTERVAL); }, kWaitMs));
+    PressKeys({VK_RETURN});
+    PressKeys({VK_ESCAPE});
+    // A digit typed after them shows that the dialog has taken both keys and is still there.
+    PressKeys({'7'});
+    EXPECT_TRUE(WaitUntil([&] { return app->Text(IDC_EDIT_INTERVAL) == L"7"; }, kWaitMs));
+    EXPECT_TRUE(IsWindowVisible(app->Window()));
+    EXPECT_FALSE(app->WaitForExit(0));
+    EXPECT_TRUE(app->Idle());
+}
+
+TEST_F(TapwellTest, SecondInstanceEndsWithoutAWindowOfItsOwn) {
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    for (const bool minimised : {false, true}) {
+        SCOPED_TRACE(minimised);
+        if (minimised) ShowWindow(app->Window(), SW_MINIMIZE);
+        ASSERT_TRUE(WaitUntil([&] { return (IsIconic(app->Window()) != FALSE) == minimised; }, kWaitMs));
+        ChildProcess second(L"..\\..\\tapwell.exe", L"");
+        ASSERT_TRUE(second.Started());
+        EXPECT_TRUE(second.WaitForExit(kWaitMs));
+        EXPECT_EQ(TopLevelWindows(kTapwellClass), std::vector<HWND>{app->Window()});
+        EXPECT_TRUE(MessageBoxesOf(second.ProcessId()).empty());
+        EXPECT_FALSE(app->WaitForExit(0));
+        // Brought forward, but not restored.
+        EXPECT_EQ(IsIconic(app->Window()) != FALSE, minimised);
+    }
+}
+
+TEST_F(TapwellTest, HotkeyHeldElsewhereIsReportedAndTheDialogStillOpens) {
+    const std::wstring f1 = L"Hotkey 'Ctrl + F1' conflict!";
+    const std::wstring f2 = L"Hotkey 'Ctrl + F2' conflict!";
+    const struct {
+        std::vector<UINT> held;
+        std::vector<std::wstring> messages;
+    } cases[] = {
+        {{VK_F1}, {f1}},
+        {{VK_F2}, {f2}},
+        {{VK_F1, VK_F2}, {f1, f2}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.messages.size() == 2 ? "both" : c.held[0] == VK_F1 ? "Ctrl+F1" : "Ctrl+F2");
+        std::vector<std::unique_ptr<HeldHotkey>> held;
+        for (UINT key : c.held) held.push_back(std::make_unique<HeldHotkey>(static_cast<int>(key), key));
+        for (const auto& h : held) ASSERT_TRUE(h->Held());
+
+        app = std::make_unique<TapwellDriver>();
+        for (const std::wstring& message : c.messages) {
+            std::vector<HWND> boxes;
+            ASSERT_TRUE(WaitUntil([&] { return !(boxes = MessageBoxesOf(app->ProcessId())).empty(); }, kWaitMs));
+            ASSERT_EQ(boxes.size(), 1u);
+            HWND box = boxes[0];
+            EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), message);
+            EXPECT_EQ(WindowText(box), L"tapwell");
+            EXPECT_EQ(WindowText(GetDlgItem(box, IDOK)), L"OK");
+            EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
+            // The exclamation mark of a warning.
+            EXPECT_NE(SendMessageW(GetDlgItem(box, 0x0440), STM_GETICON, 0, 0), 0);
+            PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
+        }
+        ASSERT_TRUE(app->WaitForWindow());
+        EXPECT_TRUE(MessageBoxesOf(app->ProcessId()).empty());
+        // A hotkey that was free is now the program's, until it closes.
+        std::vector<UINT> free;
+        for (UINT key : {VK_F1, VK_F2}) {
+            if (std::find(c.held.begin(), c.held.end(), key) == c.held.end()) free.push_back(key);
+        }
+        for (UINT key : free) EXPECT_FALSE(CanRegister(key)) << key;
+        EXPECT_TRUE(app->Close());
+        app.reset();
+        for (UINT key : free) EXPECT_TRUE(CanRegister(key)) << key;
+    }
+}
+
+// Pictures for a person to look at, in build/screenshots; the tests check the dialog colour on the
+// background and in the X edit, which is the disabled edit's colour only while it is disabled.
+TEST_F(TapwellTest, ScreenshotsOfBothClickPointModes) {
+    const std::wstring folder = ProgramFolder() + L"\\..\\..\\..\\screenshots";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    const struct {
+        int radio;
+        const wchar_t* file;
+        COLORREF xEdit;
+    } modes[] = {
+        {IDC_RADIO_MOUSE_POS, L"tapwell-mouse-position.png", RGB(246, 246, 246)},
+        {IDC_RADIO_FIXED_POINT, L"tapwell-fixed-point.png", GetSysColor(COLOR_WINDOW)},
+    };
+    HWND dialog = app->Window();
+    for (const auto& mode : modes) {
+        SCOPED_TRACE(mode.radio);
+        app->Click(mode.radio);
+        EXPECT_TRUE(SavePaintedPicture(dialog, folder + L"\\" + mode.file));
+        EXPECT_EQ(ScreenPixel(dialog, {4, 4}), RGB(246, 246, 246));
+        EXPECT_EQ(ScreenPixel(dialog, InsideControl(dialog, app->Control(IDC_EDIT_X))), mode.xEdit);
+    }
 }
 
 }  // namespace
