@@ -7,9 +7,6 @@
 
 namespace {
 
-// How long a state that must not come is given to show up anyway.
-constexpr DWORD kMustNotHappenMs = 400;
-
 class TapwellCaptureTest : public TapwellTest {
 protected:
     void SetUp() override {

@@ -39,9 +39,7 @@ std::vector<std::string> Kinds(const std::vector<TargetEvent>& events, size_t fr
 
 TEST_F(TapwellRunTest, CountOfFiveGivesFiveClicksOnTheFixedPoint) {
     SetRun(L"5", L"20");
-    app->PostClick(IDC_BTN_START);
-    EventsOnce(10);
-    ASSERT_TRUE(app->WaitUntilIdle());
+    ASSERT_TRUE(RunToEnd());
     const std::vector<TargetEvent> events = EventsOnce(10);
     ASSERT_EQ(events.size(), 10u);
     for (size_t i = 0; i < events.size(); ++i) {
@@ -68,6 +66,8 @@ TEST_F(TapwellRunTest, EachButtonAndActionDeliversItsEvents) {
         {1, 0, {"MDOWN", "MUP"}},                  // Middle Button, Single Click
         {0, 2, {"LDOWN"}},                         // Left Button, Button Down
         {0, 3, {"LUP"}},                           // Left Button, Button Up: releases it again
+        {-1, 0, {}},                               // no button selected: nothing is sent
+        {0, -1, {}},                               // no action selected
     };
     SetRun(L"1", L"20");
     size_t seen = 0;
@@ -75,9 +75,7 @@ TEST_F(TapwellRunTest, EachButtonAndActionDeliversItsEvents) {
         SCOPED_TRACE(testing::Message() << "button " << c.button << " action " << c.action);
         app->Select(IDC_COMBO_MOUSE, c.button);
         app->Select(IDC_COMBO_ACTION, c.action);
-        app->PostClick(IDC_BTN_START);
-        EventsOnce(seen + c.kinds.size());
-        ASSERT_TRUE(app->WaitUntilIdle());
+        ASSERT_TRUE(RunToEnd());
         const std::vector<TargetEvent> events = EventsOnce(seen + c.kinds.size());
         EXPECT_EQ(Kinds(events, seen), c.kinds);
         seen = events.size();
@@ -97,9 +95,7 @@ TEST_F(TapwellRunTest, ShortRunLengthsGiveExactlyOneClick) {
         SCOPED_TRACE(testing::Message() << c.length << " in unit " << c.unit);
         app->SetText(IDC_EDIT_CLICK_FOR, c.length);
         app->Select(IDC_COMBO_TIME_UNIT, c.unit);
-        app->PostClick(IDC_BTN_START);
-        EventsOnce(seen + 2);
-        ASSERT_TRUE(app->WaitUntilIdle());
+        ASSERT_TRUE(RunToEnd());
         const std::vector<TargetEvent> events = EventsOnce(seen + 2);
         EXPECT_EQ(Kinds(events, seen), (std::vector<std::string>{"LDOWN", "LUP"}));
         seen = events.size();
@@ -138,6 +134,9 @@ TEST_F(TapwellRunTest, EmptyCountRunsUntilStopOrCtrlF2) {
 }
 
 TEST_F(TapwellRunTest, CtrlF1StartsARunWhenIdleAndChangesNothingDuringOne) {
+    // Also while the dialog is minimised.
+    ShowWindow(app->Window(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(app->Window()) != FALSE; }, kWaitMs));
     SetRun(L"2", L"20");
     PressKeys({VK_CONTROL, VK_F1});
     EventsOnce(4);
@@ -165,15 +164,36 @@ TEST_F(TapwellRunTest, ClosingTheWindowDuringARunEndsTheRunAndTheProgram) {
     EXPECT_TRUE(TopLevelWindows(kTapwellClass).empty());
 }
 
+TEST_F(TapwellClickTest, AtTheCursorClicksWhereItIsButNeverOnTheDialog) {
+    app->SetText(IDC_EDIT_INTERVAL, L"20");
+    app->SetText(IDC_EDIT_CLICK_COUNT, L"3");
+    SetCursorPos(700, 400);
+    ASSERT_TRUE(RunToEnd());
+    std::vector<TargetEvent> events = EventsOnce(6);
+    ASSERT_EQ(events.size(), 6u);
+    for (const TargetEvent& e : events) EXPECT_TRUE(e.x == 700 && e.y == 400) << e.x << "," << e.y;
+
+    // Over the dialog nothing is clicked and nothing counts: one click is still due when the cursor leaves.
+    app->SetText(IDC_EDIT_CLICK_COUNT, L"1");
+    SetCursorPos(kDialogX + 290, kDialogY + 230);
+    DeleteSettingsFile();
+    app->PostClick(IDC_BTN_START);
+    ASSERT_TRUE(WaitUntil([] { return !ReadSettingsText().empty(); }, kWaitMs));
+    EXPECT_FALSE(WaitUntil([&] { return app->Idle(); }, kMustNotHappenMs));
+    SetCursorPos(750, 450);
+    ASSERT_TRUE(app->WaitUntilIdle());
+    events = EventsOnce(8);
+    ASSERT_EQ(events.size(), 8u);
+    EXPECT_EQ(events[6].x, 750);
+    EXPECT_EQ(events[6].y, 450);
+}
+
 TEST_F(TapwellRunTest, DoNotActivateKeepsTheDialogMinimisedAfterTheRun) {
     SetRun(L"1", L"20");
-    size_t seen = 0;
     for (const bool noActivate : {false, true}) {
         SCOPED_TRACE(noActivate);
         if (noActivate != app->Checked(IDC_CHECK_NO_ACTIVATE)) app->Click(IDC_CHECK_NO_ACTIVATE);
-        app->PostClick(IDC_BTN_START);
-        seen = EventsOnce(seen + 2).size();
-        ASSERT_TRUE(app->WaitUntilIdle());
+        ASSERT_TRUE(RunToEnd());
         EXPECT_EQ(IsIconic(app->Window()) != FALSE, noActivate);
         if (!noActivate) {
             EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app->Window(); }, kWaitMs));

@@ -37,6 +37,12 @@ void TapwellClickTest::UseFixedPoint(int x, int y) const {
     app->SetText(IDC_EDIT_Y, std::to_wstring(y));
 }
 
+bool TapwellClickTest::RunToEnd() const {
+    DeleteSettingsFile();
+    app->PostClick(IDC_BTN_START);
+    return WaitUntil([] { return !ReadSettingsText().empty(); }, kWaitMs) && app->WaitUntilIdle();
+}
+
 std::vector<TargetEvent> TapwellClickTest::EventsOnce(size_t count) {
     WaitUntil([&] { return ReadTargetLog(log).size() >= count; }, kWaitMs);
     // Let the target handle whatever may still be queued before the final read.

@@ -35,6 +35,8 @@ protected:
     void TearDown() override;
     // Switches the dialog to "Click on a fixed point" at (x, y).
     void UseFixedPoint(int x, int y) const;
+    // Presses Start and waits until the run has begun (it saves the settings first) and ended.
+    bool RunToEnd() const;
     // The events logged so far, once at least `count` have arrived or the wait has run out.
     std::vector<TargetEvent> EventsOnce(size_t count);
 
