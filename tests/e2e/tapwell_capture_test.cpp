@@ -35,6 +35,15 @@ protected:
     }
 };
 
+bool CursorReaches(POINT pt) {
+    return WaitUntil(
+        [&] {
+            const POINT now = CursorPos();
+            return now.x == pt.x && now.y == pt.y;
+        },
+        kWaitMs);
+}
+
 POINT Centre(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -101,13 +110,19 @@ TEST_F(TapwellCaptureTest, MoveToPointButtonFillsMissingCoordinatesAndMovesTheCu
         app->Click(IDC_BTN_VIEW_POS);
         EXPECT_EQ(app->Text(IDC_EDIT_X), c.shownX);
         EXPECT_EQ(app->Text(IDC_EDIT_Y), c.shownY);
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                const POINT now = CursorPos();
-                return now.x == c.cursor.x && now.y == c.cursor.y;
-            },
-            kWaitMs));
+        EXPECT_TRUE(CursorReaches(c.cursor));
     }
+}
+
+// The same button pressed with the mouse, through hover tracking and the tool tip's relay.
+TEST_F(TapwellCaptureTest, MouseClickOnMoveToPointButtonMovesTheCursor) {
+    app->SetText(IDC_EDIT_X, L"");
+    app->SetText(IDC_EDIT_Y, L"300");
+    const POINT button = Centre(app->Control(IDC_BTN_VIEW_POS));
+    SetCursorPos(button.x, button.y);
+    ClickMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(CursorReaches({1000, 300}));
+    EXPECT_EQ(app->Text(IDC_EDIT_X), L"1000");
 }
 
 }  // namespace
