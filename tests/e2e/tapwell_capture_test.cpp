@@ -35,6 +35,7 @@ protected:
     }
 };
 
+// Waits until the cursor is at `pt`.
 bool CursorReaches(POINT pt) {
     return WaitUntil(
         [&] {
@@ -44,6 +45,7 @@ bool CursorReaches(POINT pt) {
         kWaitMs);
 }
 
+// The middle of a window, in screen coordinates.
 POINT Centre(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -1,5 +1,5 @@
 // The main dialog of the real program as another process sees it: its controls at start-up, the
-// settings file loaded into them, and the keys and instances that must not close or duplicate it.
+// keys and instances that must not close or duplicate it, its hotkey warnings, and its pictures.
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/gdi.h"
 #include "res/resource.h"
 #include "screenshot.h"
 #include "tapwell_test.h"
@@ -24,6 +25,7 @@ struct ChildState {
     int checked;  // kNoCheck, or BST_CHECKED / BST_UNCHECKED
 };
 
+// EnumChildWindows' callback: appends each window to the vector at `list`.
 BOOL CALLBACK AddChild(HWND child, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
     return TRUE;
@@ -36,12 +38,14 @@ std::vector<HWND> Children(HWND dialog) {
     return children;
 }
 
+// A window's text as its owner answers WM_GETTEXT (an edit's current text, a list's selected item).
 std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
     SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
+// The items of a drop-down list, in order.
 std::vector<std::wstring> ListItems(HWND list) {
     std::vector<std::wstring> items;
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
@@ -53,6 +57,7 @@ std::vector<std::wstring> ListItems(HWND list) {
     return items;
 }
 
+// The name of a window's class.
 std::wstring ClassName(HWND window) {
     wchar_t name[256] = {};
     GetClassNameW(window, name, 256);
@@ -126,10 +131,8 @@ TEST_F(TapwellTest, WithoutSettingsFileEveryControlShowsItsDefault) {
 // The dialog's area at `client` (client coordinates), as the screen shows it.
 COLORREF ScreenPixel(HWND window, POINT client) {
     ClientToScreen(window, &client);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, client.x, client.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
+    ClientDC screen(nullptr);
+    return GetPixel(screen.Get(), client.x, client.y);
 }
 
 // A point inside `control`, in its dialog's client coordinates, away from its border.
@@ -140,6 +143,7 @@ POINT InsideControl(HWND dialog, HWND control) {
     return {rect.right - 4, rect.bottom - 4};
 }
 
+// A whole file's bytes; empty if it cannot be read.
 std::string FileBytes(const std::wstring& path) {
     std::ifstream in(path.c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -188,6 +192,7 @@ private:
     bool m_held;
 };
 
+// Whether Ctrl+`key` is free: nobody, this process included, holds it.
 bool CanRegister(UINT key) { return HeldHotkey(0xBFFF, key).Held(); }
 
 TEST_F(TapwellTest, EnterAndEscapeLeaveTheDialogOpen) {

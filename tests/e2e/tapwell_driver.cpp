@@ -12,17 +12,20 @@ namespace {
 
 constexpr DWORD kCloseWaitMs = 5000;
 
+// The program's settings folder below the roaming application-data folder.
 std::wstring SettingsFolder() {
     wchar_t appData[MAX_PATH] = {};
     SHGetSpecialFolderPathW(nullptr, appData, CSIDL_APPDATA, FALSE);
     return std::wstring(appData) + L"\\Quillora\\Tapwell";
 }
 
+// `line` without the carriage return and line feed at its end.
 std::string TrimLineEnd(std::string line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
     return line;
 }
 
+// One press or release of a virtual key, with its scan code.
 INPUT KeyInput(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -32,6 +35,7 @@ INPUT KeyInput(WORD key, bool up) {
     return input;
 }
 
+// One mouse button event at the cursor.
 INPUT MouseInput(DWORD flag) {
     INPUT input{};
     input.type = INPUT_MOUSE;

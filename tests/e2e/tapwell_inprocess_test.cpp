@@ -40,6 +40,7 @@ private:
     std::wstring m_settings = TempFileName(L"cnf");
 };
 
+// The text of the menu item at `position`.
 std::wstring MenuText(HMENU menu, int position) {
     wchar_t text[128] = {};
     GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);

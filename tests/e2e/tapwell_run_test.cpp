@@ -31,6 +31,7 @@ protected:
     }
 };
 
+// The kinds of the events from index `from` on.
 std::vector<std::string> Kinds(const std::vector<TargetEvent>& events, size_t from) {
     std::vector<std::string> kinds;
     for (size_t i = from; i < events.size(); ++i) kinds.push_back(events[i].kind);

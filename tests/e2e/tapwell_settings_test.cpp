@@ -25,6 +25,7 @@ struct LoadCase {
     bool fixedMode;  // the fixed-point controls enabled
 };
 
+// Checks the controls named by the case and the enable states of both modes.
 void ExpectDialogShows(const TapwellDriver& app, const LoadCase& c) {
     for (const auto& [id, text] : c.texts) EXPECT_EQ(app.Text(id), text) << id;
     for (const auto& [id, index] : c.selections) EXPECT_EQ(app.Selection(id), index) << id;
