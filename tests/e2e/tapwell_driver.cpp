@@ -179,11 +179,16 @@ bool TapwellDriver::Idle() const { return Enabled(IDC_BTN_START) && !Enabled(IDC
 bool TapwellDriver::Running() const { return !Enabled(IDC_BTN_START) && Enabled(IDC_BTN_STOP); }
 
 bool TapwellDriver::WaitUntilIdle() const {
-    return WaitUntil([&] { return Idle(); }, kWaitMs);
+    return WaitUntil([&] { return Idle(); }, kWaitMs) && Sync();
 }
 
 bool TapwellDriver::WaitUntilRunning() const {
-    return WaitUntil([&] { return Running(); }, kWaitMs);
+    return WaitUntil([&] { return Running(); }, kWaitMs) && Sync();
+}
+
+bool TapwellDriver::Sync() const {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &result) != 0;
 }
 
 bool TapwellDriver::Close(DWORD timeoutMs) {

@@ -75,8 +75,12 @@ public:
     // Idle: Start enabled, Stop disabled. Running: the reverse.
     bool Idle() const;
     bool Running() const;
+    // Wait for the state, then for the dialog's thread to take a message again: the handler that
+    // changed the buttons has then set every other control too.
     bool WaitUntilIdle() const;
     bool WaitUntilRunning() const;
+    // Returns once the dialog's thread has taken a message (WM_NULL) again.
+    bool Sync() const;
 
     // Asks the dialog to close (WM_CLOSE) and waits for the process to end.
     bool Close(DWORD timeoutMs = kWaitMs);
