@@ -11,13 +11,14 @@ namespace {
 constexpr int kPointX = 800;
 constexpr int kPointY = 300;
 
-// A run on the fixed point, limited to `count` clicks (empty: no limit) at `interval` ms.
+// Runs on the fixed point (kPointX, kPointY), inside the click target.
 class TapwellRunTest : public TapwellClickTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(TapwellClickTest::SetUp());
         UseFixedPoint(kPointX, kPointY);
     }
+    // A run of `count` clicks (empty: no limit), `interval` ms apart.
     void SetRun(const std::wstring& count, const std::wstring& interval) const {
         app->SetText(IDC_EDIT_CLICK_COUNT, count);
         app->SetText(IDC_EDIT_INTERVAL, interval);
@@ -31,7 +32,6 @@ protected:
     }
 };
 
-// The kinds of the events from index `from` on.
 // A small window of the test process, away from the dialog and the target, that can take the foreground.
 class ForegroundHolder {
 public:
@@ -66,6 +66,7 @@ private:
     HWND m_hWnd;
 };
 
+// The kinds of the events from index `from` on.
 std::vector<std::string> Kinds(const std::vector<TargetEvent>& events, size_t from) {
     std::vector<std::string> kinds;
     for (size_t i = from; i < events.size(); ++i) kinds.push_back(events[i].kind);
