@@ -54,6 +54,8 @@ int AfxMessageBox(const wchar_t* text, UINT type) {
     HWND owner = GetActiveWindow();
     if (owner == nullptr && main != nullptr) owner = main->m_hWnd;
     const wchar_t* caption = g_app != nullptr ? g_app->m_strAppName.c_str() : nullptr;
+    // A plain OK box is a warning: it shows the exclamation mark unless the caller chose an icon.
+    if ((type & MB_ICONMASK) == 0 && (type & MB_TYPEMASK) == MB_OK) type |= MB_ICONEXCLAMATION;
     return MessageBoxW(owner, text, caption, type);
 }
 

@@ -35,7 +35,8 @@ CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetResourceHandle();
 // Registers `wc` unless its class exists already; TRUE when the class is there.
 BOOL AfxRegisterClass(WNDCLASSW* wc);
-// A message box over the active window, captioned with the application's name.
+// A message box over the active window, captioned with the application's name; a plain OK box
+// carries the exclamation mark unless `type` names another icon.
 int AfxMessageBox(const wchar_t* text, UINT type = MB_OK);
 inline void AfxEnableControlContainer() {}
 // The entry code: InitInstance, Run when it returned TRUE, ExitInstance.

@@ -45,6 +45,7 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         Record(window, kind, lParam);
         return 0;
     }
+    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;  // clicks never take the foreground from anyone
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;

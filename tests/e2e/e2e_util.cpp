@@ -11,12 +11,12 @@ std::wstring ProgramFolder() {
 }
 
 ChildProcess::ChildProcess(const std::wstring& exeName, const std::wstring& arguments) {
-    const std::wstring exe = ProgramFolder() + L"\\" + exeName;
-    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    wchar_t exe[MAX_PATH] = {};
+    GetFullPathNameW((ProgramFolder() + L"\\" + exeName).c_str(), MAX_PATH, exe, nullptr);
+    std::wstring commandLine = L"\"" + std::wstring(exe) + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &m_info)) {
+    if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_info)) {
         m_info = PROCESS_INFORMATION{};
     }
 }

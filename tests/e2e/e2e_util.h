@@ -10,7 +10,8 @@
 // The folder that holds the test binary and the helper programs built beside it.
 std::wstring ProgramFolder();
 
-// A started process, ended (if still running) and released on destruction.
+// A started process, ended (if still running) and released on destruction. `exeName` is a path
+// relative to ProgramFolder().
 class ChildProcess {
 public:
     ChildProcess(const std::wstring& exeName, const std::wstring& arguments);
@@ -19,6 +20,7 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Started() const { return m_info.hProcess != nullptr; }
+    DWORD ProcessId() const { return m_info.dwProcessId; }
     // Waits up to `timeoutMs` for the process to end; true when it has.
     bool WaitForExit(DWORD timeoutMs);
 
