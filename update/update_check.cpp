@@ -1,6 +1,7 @@
 #include "update/update_check.h"
 
 #include <mutex>
+#include <new>
 
 #include "update/page_fetch.h"
 
@@ -41,16 +42,20 @@ DWORD WINAPI UpdateCheckThreadProc(void* param) noexcept {
 
 bool UpdateCheck::Start(HWND target, const std::wstring& url, const std::wstring& agent, double ownVersion) {
     if (m_channel) return false;
-    m_channel = std::make_shared<Channel>();
-    m_channel->url = url;
-    m_channel->agent = agent;
-    m_channel->ownVersion = ownVersion;
-    m_channel->target = target;
-    auto param = std::make_unique<std::shared_ptr<Channel>>(m_channel);
-    m_thread.Reset(CreateThread(nullptr, 0, UpdateCheckThreadProc, param.get(), 0, nullptr));
-    if (!m_thread) return false;
-    param.release();  // the worker owns it now
-    return true;
+    try {
+        m_channel = std::make_shared<Channel>();
+        m_channel->url = url;
+        m_channel->agent = agent;
+        m_channel->ownVersion = ownVersion;
+        m_channel->target = target;
+        auto param = std::make_unique<std::shared_ptr<Channel>>(m_channel);
+        m_thread.Reset(CreateThread(nullptr, 0, UpdateCheckThreadProc, param.get(), 0, nullptr));
+        if (!m_thread) return false;
+        param.release();  // the worker owns it now
+        return true;
+    } catch (const std::bad_alloc&) {  // runs inside a window procedure: nothing may escape
+        return false;
+    }
 }
 
 void UpdateCheck::Abandon() {
