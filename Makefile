@@ -2,9 +2,10 @@
 SHELL := /bin/bash
 BUILD := build
 JOBS ?= $(shell nproc)
-# Scheme and host of the vendor web site, e.g. make dist TAPWELL_SITE=http://127.0.0.1:8080
+# Scheme and host of the vendor web site, e.g. make dist TAPWELL_SITE=http://127.0.0.1:8080; without it the
+# build goes back to the default site of CMakeLists.txt.
 TAPWELL_SITE ?=
-SITE_FLAG := $(if $(TAPWELL_SITE),-DTAPWELL_SITE=$(TAPWELL_SITE))
+SITE_FLAG := $(if $(TAPWELL_SITE),-DTAPWELL_SITE=$(TAPWELL_SITE),-UTAPWELL_SITE)
 
 .PHONY: all setup native windows fuzz-build fuzz test run dist clean
 

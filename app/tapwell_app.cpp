@@ -1,8 +1,10 @@
 #include "app/tapwell_app.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/program_paths.h"
+#include "app/vendor_site.h"
 #include "ui/tapwell_dlg.h"
 
 namespace {
@@ -50,3 +52,10 @@ BOOL CTapwellApp::InitInstance() {
     m_pMainWnd = nullptr;
     return FALSE;
 }
+
+BOOL CTapwellApp::OnCmdMsg(UINT id, int code, void* extra) {
+    if (code == CN_COMMAND && id == ID_HELP) return RunCommand(this, &CTapwellApp::OnAppHelp, extra);
+    return CWinApp::OnCmdMsg(id, code, extra);
+}
+
+void CTapwellApp::OnAppHelp() { ShellExecuteW(nullptr, L"open", ProductPageUrl().c_str(), nullptr, nullptr, SW_SHOW); }

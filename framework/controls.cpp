@@ -26,3 +26,13 @@ BOOL CToolTipCtrl::AddTool(CWnd* tool, const wchar_t* text) {
     info.lpszText = const_cast<wchar_t*>(text);
     return static_cast<BOOL>(::SendMessageW(m_hWnd, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
 }
+
+BOOL CToolTipCtrl::AddTool(CWnd* window, const wchar_t* text, const RECT& rect, UINT_PTR id) {
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = window->m_hWnd;
+    info.uId = id;
+    info.rect = rect;
+    info.lpszText = const_cast<wchar_t*>(text);
+    return static_cast<BOOL>(::SendMessageW(m_hWnd, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
+}

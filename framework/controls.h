@@ -48,6 +48,8 @@ public:
     BOOL Create(CWnd* parent, DWORD style = 0);
     // Shows `text` while the pointer rests over `tool`.
     BOOL AddTool(CWnd* tool, const wchar_t* text);
+    // Shows `text` while the pointer rests over `rect` of `window`'s client area; `id` names the tool.
+    BOOL AddTool(CWnd* window, const wchar_t* text, const RECT& rect, UINT_PTR id);
     void RelayEvent(MSG* msg) { ::SendMessageW(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg)); }
     void Activate(BOOL active) { ::SendMessageW(m_hWnd, TTM_ACTIVATE, active, 0); }
 };

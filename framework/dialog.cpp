@@ -97,7 +97,9 @@ void CDialog::EndDialog(int result) {
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_F1 && !AnyModifierDown()) {
+    // With no window focused (its control was disabled), keys reach the active window as system keys.
+    const bool keyDown = msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN;
+    if (keyDown && msg->wParam == VK_F1 && !AnyModifierDown()) {
         SendMessage(WM_COMMAND, ID_HELP);
         return TRUE;
     }

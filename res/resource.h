@@ -3,8 +3,10 @@
 
 #define IDC_STATIC -1
 #define IDR_MANIFEST 1
+#define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
 #define IDD_TAPWELL_DIALOG 102
+#define IDD_UPDATE 106
 #define IDR_MAINFRAME 128
 #define IDB_MENU_HELP 131
 
@@ -30,6 +32,15 @@
 #define IDC_CHECK_NO_ACTIVATE 1021
 #define IDC_BTN_VIEW_POS 1023
 #define IDC_STATIC_CAPTURE_HINT 1027
+
+// The About dialog's controls.
+#define IDC_LINK_WEB 1010
+#define IDC_STATIC_VERSION 1011
+
+// The update dialog's controls.
+#define IDC_STATIC_UPDATE_STATUS 1016
+#define IDC_BTN_UPDATE_OK 1017
+#define IDC_BTN_UPDATE_CANCEL 1020
 
 // Menu commands.
 #define ID_MENU_ABOUT 32773

@@ -2,7 +2,7 @@
 # Runs every test level and ends with one summary line. Expects the builds of `make test`.
 #   native: the platform-free rules under AddressSanitizer and UndefinedBehaviorSanitizer
 #   windows: the Win32 shell under Wine
-#   e2e: separate programs under Wine on a virtual X display
+#   e2e: separate programs under Wine on a virtual X display, with a local HTTP server as the vendor site
 #   fuzz: a short libFuzzer run of the PNG loader (counts as one test)
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,6 +28,23 @@ run_fuzz_level() {
     grep -av '^#[0-9]\|^[[:space:]]*NEW_FUNC\|^"\|^######' "$logs/fuzz.log"
 }
 
+# The vendor web site of the update tests: tools/site-server.py on a free port of 127.0.0.1, named
+# to the tests in TAPWELL_TEST_SITE_SERVER and stopped by its process id when this script ends.
+site_pid=
+start_site_server() {
+    local port_file=$logs/site-server.port
+    rm -f "$port_file"
+    python3 tools/site-server.py "$port_file" >"$logs/site-server.log" 2>&1 &
+    site_pid=$!
+    for _ in $(seq 1 200); do [ -s "$port_file" ] && break; sleep 0.05; done
+    [ -s "$port_file" ] || { echo "run-tests: the test site did not start, see $logs/site-server.log" >&2; return; }
+    export TAPWELL_TEST_SITE_SERVER=127.0.0.1:$(head -n 1 "$port_file")
+}
+stop_site_server() {
+    [ -n "$site_pid" ] && kill "$site_pid" 2>/dev/null && wait "$site_pid" 2>/dev/null
+    site_pid=
+}
+
 if [ "${1:-}" = --wine-levels ]; then
     run_level windows "$WINE_LOADER" "build/$TAPWELL_ARCH/tests/win/tapwell_win_tests.exe"
     run_level e2e "$WINE_LOADER" "build/$TAPWELL_ARCH/tests/e2e/tapwell_e2e_tests.exe"
@@ -37,7 +54,12 @@ fi
 rm -rf "$logs" && mkdir -p "$logs"
 run_level native build/native/tests/native/tapwell_native_tests
 echo "== Windows tests under Wine ($TAPWELL_ARCH build)"
+trap stop_site_server EXIT
+start_site_server
+mkdir -p build/screenshots
+export TAPWELL_SCREENSHOTS="Z:${top//\//\\}\\build\\screenshots"  # pictures of the About and update dialogs
 tools/with-xvfb-wine.sh "build/wine-$TAPWELL_ARCH" tools/run-tests.sh --wine-levels
+stop_site_server
 run_fuzz_level
 
 # A level that crashed or never reported counts as one failure.

@@ -164,6 +164,10 @@ LRESULT CTapwellDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY: return OnHotKey(wParam);
         case WM_ERASEBKGND: return OnEraseBkgnd(this, reinterpret_cast<HDC>(wParam));
         case WM_MEASUREITEM: return OnMeasureItemMessage(wParam, lParam);
+        case WM_SYSCOMMAND: return OnSysCommand(wParam);
+        case WM_PAINT: return OnPaint();
+        case WM_QUERYDRAGICON: return OnQueryDragIcon();
+        case WM_KICKIDLE: return OnKickIdle();
         default: return CDialog::WindowProc(message, wParam, lParam);
     }
 }
@@ -180,6 +184,10 @@ BOOL CTapwellDlg::OnCmdMsg(UINT id, int code, void* extra) {
             case IDC_RADIO_CLICK_FOR: return RunCommand(this, &CTapwellDlg::OnCountMode, extra);
             case IDC_CHECK_NO_ACTIVATE: return TRUE;  // the box toggles itself
             case IDC_BTN_VIEW_POS: return RunCommand(this, &CTapwellDlg::OnBnClickedViewPos, extra);
+            case ID_MENU_EXIT: return RunCommand(this, &CTapwellDlg::OnMenuExit, extra);
+            case ID_MENU_ABOUT: return RunCommand(this, &CTapwellDlg::OnMenuAbout, extra);
+            case ID_MENU_UPDATE: return RunCommand(this, &CTapwellDlg::OnMenuUpdate, extra);
+            case ID_MENU_HELP: return RunCommand(this, &CTapwellDlg::OnMenuHelp, extra);
             default: break;
         }
     }

@@ -64,6 +64,16 @@ private:
     LRESULT OnClose();
     LRESULT OnMeasureItemMessage(WPARAM wParam, LPARAM lParam);
 
+    // Window commands: the menu bar, the system menu, the minimised icon, idle updates.
+    void OnMenuExit();
+    void OnMenuAbout();
+    void OnMenuUpdate();
+    void OnMenuHelp();
+    LRESULT OnSysCommand(WPARAM id);
+    LRESULT OnPaint();
+    LRESULT OnQueryDragIcon();
+    LRESULT OnKickIdle();
+
     // Point capture and the move-to-point button.
     void OnBnClickedStartCapture();
     LRESULT OnTimer(UINT_PTR id);

@@ -69,6 +69,8 @@ public:
     void Click(int id) const;
     // The same press, queued: for Start, whose handler returns only when the run has ended.
     void PostClick(int id) const;
+    // Sends a menu or button command to the dialog, as its menu bar would.
+    void Command(int id) const { PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     // The window that has the keyboard focus in the dialog's thread.
     HWND Focus() const;
 

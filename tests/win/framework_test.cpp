@@ -158,6 +158,18 @@ TEST(ModalDialog, F1BecomesTheHelpCommandOfTheApplicationButNotWithCtrl) {
     EXPECT_EQ(app.commands, std::vector<UINT>{ID_HELP});
 }
 
+// With no control focused (say, it was disabled), F1 reaches the dialog as a system key.
+TEST(ModalDialog, F1WithoutAFocusedControlIsTheHelpCommandToo) {
+    RecordingApp app;
+    ScriptedDialog dialog;
+    dialog.script = {[](ScriptedDialog& d) {
+        PostMessageW(d.m_hWnd, WM_SYSKEYDOWN, VK_F1, 1);
+        PostMessageW(d.m_hWnd, WM_SYSKEYUP, VK_F1, 0xC0000001);
+    }};
+    EXPECT_EQ(dialog.DoModal(), -2);
+    EXPECT_EQ(app.commands, std::vector<UINT>{ID_HELP});
+}
+
 TEST(ModalDialog, ControlNotificationsReachTheirObjectsAndTheDialog) {
     ScriptedDialog dialog;
     dialog.script = {[](ScriptedDialog& d) {
