@@ -3,33 +3,15 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "framework/unique_handle.h"
+
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
 
 // A GDI object (brush, pen, bitmap, font) deleted with DeleteObject.
 template <typename T>
-class UniqueGdiObj {
-public:
-    UniqueGdiObj() = default;
-    explicit UniqueGdiObj(T handle) : m_handle(handle) {}
-    ~UniqueGdiObj() { Reset(); }
-    UniqueGdiObj(UniqueGdiObj&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
-    UniqueGdiObj& operator=(UniqueGdiObj&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.m_handle, nullptr));
-        return *this;
-    }
-    UniqueGdiObj(const UniqueGdiObj&) = delete;
-    UniqueGdiObj& operator=(const UniqueGdiObj&) = delete;
-
-    T Get() const { return m_handle; }
-    explicit operator bool() const { return m_handle != nullptr; }
-    void Reset(T handle = nullptr) {
-        if (m_handle != nullptr) DeleteObject(m_handle);
-        m_handle = handle;
-    }
-
-private:
-    T m_handle = nullptr;
-};
+using UniqueGdiObj = UniqueWinHandle<T, DeleteGdiObject>;
 
 using UniqueBrush = UniqueGdiObj<HBRUSH>;
 using UniquePen = UniqueGdiObj<HPEN>;
