@@ -28,75 +28,75 @@ std::vector<int> PixelAt(const PngImage& image, int r, int i) {
     return {p[0], p[1], p[2], p[3]};
 }
 
-PngFileSpec Spec(uint32_t width, int colorType, int bitDepth, size_t bytesPerRow) {
-    PngFileSpec spec;
-    spec.width = width;
-    spec.height = 2;
-    spec.colorType = colorType;
-    spec.bitDepth = bitDepth;
-    spec.pixels.assign(bytesPerRow * 2, 0x5A);
-    return spec;
+PngLayout Layout(uint32_t width, int colorType, int bitDepth, size_t bytesPerRow) {
+    PngLayout layout;
+    layout.width = width;
+    layout.height = 2;
+    layout.colorType = colorType;
+    layout.bitDepth = bitDepth;
+    layout.pixels.assign(bytesPerRow * 2, 0x5A);
+    return layout;
 }
 
-PngFileSpec PaletteSpec(bool withAlphas) {
-    PngFileSpec spec = Spec(3, PNG_COLOR_TYPE_PALETTE, 8, 3);
-    spec.pixels = {0, 1, 2, 2, 1, 0};
-    spec.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
-    if (withAlphas) spec.paletteAlphas = {0, 255};  // the third entry has none: opaque
-    return spec;
+PngLayout PaletteLayout(bool withAlphas) {
+    PngLayout layout = Layout(3, PNG_COLOR_TYPE_PALETTE, 8, 3);
+    layout.pixels = {0, 1, 2, 2, 1, 0};
+    layout.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
+    if (withAlphas) layout.paletteAlphas = {0, 255};  // the third entry has none: opaque
+    return layout;
 }
 
-PngFileSpec RgbKeySpec() {
-    PngFileSpec spec = Spec(2, PNG_COLOR_TYPE_RGB, 8, 6);
-    spec.pixels = {10, 20, 30, 40, 50, 60, 40, 50, 60, 10, 20, 30};
-    spec.transparentColor = {10, 20, 30};
-    return spec;
+PngLayout RgbKeyLayout() {
+    PngLayout layout = Layout(2, PNG_COLOR_TYPE_RGB, 8, 6);
+    layout.pixels = {10, 20, 30, 40, 50, 60, 40, 50, 60, 10, 20, 30};
+    layout.transparentColor = {10, 20, 30};
+    return layout;
 }
 
 struct AcceptCase {
     const char* name;
-    PngFileSpec spec;
+    PngLayout layout;
     bool accepted;
 };
 
 TEST(LoadPngImage, AcceptsOnlyThirtyTwoBitsAPixelAfterExpansion) {
-    PngFileSpec interlaced = Spec(9, PNG_COLOR_TYPE_RGB_ALPHA, 8, 36);
+    PngLayout interlaced = Layout(9, PNG_COLOR_TYPE_RGB_ALPHA, 8, 36);
     interlaced.height = 9;
     interlaced.pixels.assign(36 * 9, 0x80);
     interlaced.interlaced = true;
     const AcceptCase cases[] = {
-        {"rgba8", Spec(3, PNG_COLOR_TYPE_RGB_ALPHA, 8, 12), true},
+        {"rgba8", Layout(3, PNG_COLOR_TYPE_RGB_ALPHA, 8, 12), true},
         {"rgba8-interlaced", interlaced, true},
-        {"palette-trns", PaletteSpec(true), true},
-        {"rgb8-trns", RgbKeySpec(), true},
-        {"palette", PaletteSpec(false), false},
-        {"rgb8", Spec(3, PNG_COLOR_TYPE_RGB, 8, 9), false},
-        {"grey8", Spec(3, PNG_COLOR_TYPE_GRAY, 8, 3), false},
-        {"grey1", Spec(3, PNG_COLOR_TYPE_GRAY, 1, 1), false},
-        {"grey-alpha8", Spec(3, PNG_COLOR_TYPE_GRAY_ALPHA, 8, 6), false},
-        {"rgb16", Spec(3, PNG_COLOR_TYPE_RGB, 16, 18), false},
-        {"rgba16", Spec(3, PNG_COLOR_TYPE_RGB_ALPHA, 16, 24), false},
+        {"palette-trns", PaletteLayout(true), true},
+        {"rgb8-trns", RgbKeyLayout(), true},
+        {"palette", PaletteLayout(false), false},
+        {"rgb8", Layout(3, PNG_COLOR_TYPE_RGB, 8, 9), false},
+        {"grey8", Layout(3, PNG_COLOR_TYPE_GRAY, 8, 3), false},
+        {"grey1", Layout(3, PNG_COLOR_TYPE_GRAY, 1, 1), false},
+        {"grey-alpha8", Layout(3, PNG_COLOR_TYPE_GRAY_ALPHA, 8, 6), false},
+        {"rgb16", Layout(3, PNG_COLOR_TYPE_RGB, 16, 18), false},
+        {"rgba16", Layout(3, PNG_COLOR_TYPE_RGB_ALPHA, 16, 24), false},
     };
     for (const AcceptCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ImagePtr image = LoadBytes(std::string(c.name) + ".png", EncodePng(c.spec));
+        ImagePtr image = LoadBytes(std::string(c.name) + ".png", EncodePng(c.layout));
         ASSERT_EQ(image != nullptr, c.accepted);
         if (!image) continue;
-        EXPECT_EQ(image->width, static_cast<int32_t>(c.spec.width));
-        EXPECT_EQ(image->height, static_cast<int32_t>(c.spec.height));
+        EXPECT_EQ(image->width, static_cast<int32_t>(c.layout.width));
+        EXPECT_EQ(image->height, static_cast<int32_t>(c.layout.height));
     }
 }
 
 TEST(LoadPngImage, PremultipliesColoursAndStoresTransparency) {
-    ImagePtr image = LoadBytes("premultiplied.png", EncodePng(RgbaSpec(3, 2,
-                                                                       {
-                                                                           255, 255, 255, 128,  //
-                                                                           200, 100, 50,  100,  //
-                                                                           10,  20,  30,  255,  //
-                                                                           255, 255, 255, 0,    //
-                                                                           1,   128, 254, 254,  //
-                                                                           77,  88,  99,  1,    //
-                                                                       })));
+    ImagePtr image = LoadBytes("premultiplied.png", EncodePng(RgbaLayout(3, 2,
+                                                                         {
+                                                                             255, 255, 255, 128,  //
+                                                                             200, 100, 50,  100,  //
+                                                                             10,  20,  30,  255,  //
+                                                                             255, 255, 255, 0,    //
+                                                                             1,   128, 254, 254,  //
+                                                                             77,  88,  99,  1,    //
+                                                                         })));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(PixelAt(*image, 0, 0), (std::vector<int>{128, 128, 128, 127}));
     EXPECT_EQ(PixelAt(*image, 0, 1), (std::vector<int>{78, 39, 19, 155}));
@@ -107,7 +107,7 @@ TEST(LoadPngImage, PremultipliesColoursAndStoresTransparency) {
 }
 
 TEST(LoadPngImage, PaletteTransparencyGivesAlphaPerEntry) {
-    ImagePtr image = LoadBytes("palette-alpha.png", EncodePng(PaletteSpec(true)));
+    ImagePtr image = LoadBytes("palette-alpha.png", EncodePng(PaletteLayout(true)));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(PixelAt(*image, 0, 0), (std::vector<int>{0, 0, 0, 255}));  // red entry with alpha 0
     EXPECT_EQ(PixelAt(*image, 0, 1), (std::vector<int>{0, 255, 0, 0}));
@@ -116,7 +116,7 @@ TEST(LoadPngImage, PaletteTransparencyGivesAlphaPerEntry) {
 }
 
 TEST(LoadPngImage, RgbColourKeyBecomesFullyTransparent) {
-    ImagePtr image = LoadBytes("colour-key.png", EncodePng(RgbKeySpec()));
+    ImagePtr image = LoadBytes("colour-key.png", EncodePng(RgbKeyLayout()));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(PixelAt(*image, 0, 0), (std::vector<int>{0, 0, 0, 255}));
     EXPECT_EQ(PixelAt(*image, 0, 1), (std::vector<int>{40, 50, 60, 0}));
@@ -125,8 +125,8 @@ TEST(LoadPngImage, RgbColourKeyBecomesFullyTransparent) {
 TEST(LoadPngImage, SidesBeyondTheLimitAreRefused) {
     for (uint32_t side : {kMaxPngSide, kMaxPngSide + 1}) {
         SCOPED_TRACE(side);
-        const std::vector<uint8_t> wide = EncodePng(RgbaSpec(side, 1, std::vector<uint8_t>(side * 4, 255)));
-        const std::vector<uint8_t> tall = EncodePng(RgbaSpec(1, side, std::vector<uint8_t>(side * 4, 255)));
+        const std::vector<uint8_t> wide = EncodePng(RgbaLayout(side, 1, std::vector<uint8_t>(side * 4, 255)));
+        const std::vector<uint8_t> tall = EncodePng(RgbaLayout(1, side, std::vector<uint8_t>(side * 4, 255)));
         EXPECT_EQ(LoadBytes("wide.png", wide) != nullptr, side <= kMaxPngSide);
         EXPECT_EQ(LoadBytes("tall.png", tall) != nullptr, side <= kMaxPngSide);
     }
@@ -166,7 +166,7 @@ struct DamageCase {
 TEST(LoadPngImage, DamagedFilesGiveNullWithoutACrash) {
     std::vector<uint8_t> good(4096);
     for (size_t i = 0; i < good.size(); ++i) good[i] = static_cast<uint8_t>(i * 7);
-    const std::vector<uint8_t> valid = EncodePng(RgbaSpec(32, 32, good));
+    const std::vector<uint8_t> valid = EncodePng(RgbaLayout(32, 32, good));
     const size_t idat = ChunkType(valid, "IDAT");
     const size_t ihdr = ChunkType(valid, "IHDR");
     ASSERT_LT(idat, valid.size());

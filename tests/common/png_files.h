@@ -8,7 +8,7 @@
 #include "controls/png_decode.h"
 
 // What to encode. `pixels` holds the rows as PNG stores them (top first, packed, no filter byte).
-struct PngFileSpec {
+struct PngLayout {
     uint32_t width = 1;
     uint32_t height = 1;
     int colorType = 6;  // PNG_COLOR_TYPE_RGB_ALPHA
@@ -20,11 +20,11 @@ struct PngFileSpec {
     bool interlaced = false;
 };
 
-// The bytes of a PNG file. Writer errors (a wrong spec) abort the test program.
-std::vector<uint8_t> EncodePng(const PngFileSpec& spec);
+// The bytes of a PNG file. Writer errors (a wrong layout) abort the test program.
+std::vector<uint8_t> EncodePng(const PngLayout& layout);
 
-// An RGBA spec of width x height pixels taken from `rgba` (straight alpha, top row first).
-PngFileSpec RgbaSpec(uint32_t width, uint32_t height, std::vector<uint8_t> rgba);
+// An RGBA layout of width x height pixels taken from `rgba` (straight alpha, top row first).
+PngLayout RgbaLayout(uint32_t width, uint32_t height, std::vector<uint8_t> rgba);
 
 // Stores `bytes` under the test temporary folder and removes the file on destruction.
 class TempFile {

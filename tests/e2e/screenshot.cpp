@@ -42,7 +42,7 @@ bool SaveWindowPng(HWND window, const std::wstring& path) {
     std::vector<uint8_t> rgba = CaptureScreen(rect);
     if (rgba.empty()) return false;
     const std::vector<uint8_t> png = EncodePng(
-        RgbaSpec(static_cast<uint32_t>(rect.right - rect.left), static_cast<uint32_t>(rect.bottom - rect.top), rgba));
+        RgbaLayout(static_cast<uint32_t>(rect.right - rect.left), static_cast<uint32_t>(rect.bottom - rect.top), rgba));
     FILE* file = _wfopen(path.c_str(), L"wb");
     if (file == nullptr) return false;
     const bool written = fwrite(png.data(), 1, png.size(), file) == png.size();

@@ -42,7 +42,7 @@ std::string Narrow(const std::wstring& text) {
 TEST(LoadResImage, ReadsFromTheResFolderBesideTheProgram) {
     TempFolder folder;
     ASSERT_TRUE(CreateDirectoryW(folder.File(L"Res").c_str(), nullptr));
-    const std::vector<uint8_t> bytes = EncodePng(RgbaSpec(2, 1, {1, 2, 3, 255, 4, 5, 6, 255}));
+    const std::vector<uint8_t> bytes = EncodePng(RgbaLayout(2, 1, {1, 2, 3, 255, 4, 5, 6, 255}));
     WriteTextFile(folder.File(L"Res\\picture.png"), std::string(bytes.begin(), bytes.end()));
     const std::string saved = ModuleDirectory;
     {
