@@ -276,6 +276,32 @@ TEST_F(TapwellTest, HotkeyHeldElsewhereIsReportedAndTheDialogStillOpens) {
 
 // Pictures for a person to look at, in build/screenshots; the tests check the dialog colour on the
 // background and in the X edit, which is the disabled edit's colour only while it is disabled.
+// A copy of the program in a folder without its Res pictures: the move-to-point button keeps its
+// template size and shows no picture, and everything else still works.
+TEST_F(TapwellTest, WithoutItsPicturesTheProgramStillWorks) {
+    const std::wstring folder = ProgramFolder() + L"\\without-res";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(
+        CopyFileW((ProgramFolder() + L"\\..\\..\\tapwell.exe").c_str(), (folder + L"\\tapwell.exe").c_str(), FALSE));
+    app = std::make_unique<TapwellDriver>(L"without-res\\tapwell.exe");
+    ASSERT_TRUE(app->WaitForWindow());
+    RECT button{};
+    GetWindowRect(app->Control(IDC_BTN_VIEW_POS), &button);
+    EXPECT_NE(button.right - button.left, 23 + 2);  // not fitted to a picture with its one-pixel frame
+
+    app->Click(IDC_RADIO_FIXED_POINT);
+    EXPECT_TRUE(app->Enabled(IDC_BTN_VIEW_POS));
+    app->SetText(IDC_EDIT_X, L"640");
+    app->SetText(IDC_EDIT_Y, L"480");
+    app->Click(IDC_BTN_VIEW_POS);
+    EXPECT_EQ(CursorPos().x, 640);
+    EXPECT_EQ(CursorPos().y, 480);
+    EXPECT_TRUE(app->Close());
+    app.reset();
+    DeleteFileW((folder + L"\\tapwell.exe").c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 TEST_F(TapwellTest, ScreenshotsOfBothClickPointModes) {
     const std::wstring folder = ProgramFolder() + L"\\..\\..\\..\\screenshots";
     CreateDirectoryW(folder.c_str(), nullptr);

@@ -106,7 +106,7 @@ POINT CursorPos() {
     return pt;
 }
 
-TapwellDriver::TapwellDriver() : m_process(L"..\\..\\tapwell.exe", L"") {}
+TapwellDriver::TapwellDriver(const std::wstring& exe) : m_process(exe, L"") {}
 
 // A dialog that does not close when asked (a message box still open) is ended by m_process.
 TapwellDriver::~TapwellDriver() {

@@ -40,7 +40,8 @@ POINT CursorPos();
 // One tapwell.exe process and its main dialog. The process is closed, or ended, on destruction.
 class TapwellDriver {
 public:
-    TapwellDriver();
+    // Starts the program at `exe`, a path relative to the test binary's folder.
+    explicit TapwellDriver(const std::wstring& exe = L"..\\..\\tapwell.exe");
     ~TapwellDriver();
     TapwellDriver(const TapwellDriver&) = delete;
     TapwellDriver& operator=(const TapwellDriver&) = delete;
