@@ -8,8 +8,6 @@
 
 namespace {
 
-bool IsChecked(const CButton& button) { return button.GetCheck() == BST_CHECKED; }
-
 // The number in `edit`, replaced by `fallback` (and the edit's text with it) when it is below 1.
 int32_t ReadCorrected(CEdit& edit, int32_t fallback) {
     const int32_t value = ReadEditInt(edit.m_hWnd, -1);
@@ -65,14 +63,14 @@ void CTapwellDlg::EnableInputs(BOOL enable) {
 // The snapshot of the run, read once; bad numbers get their replacements, some written back.
 ClickRunParameters CTapwellDlg::ReadRunParameters() {
     ClickRunParameters p;
-    p.noActivate = IsChecked(m_checkNoActivate);
+    p.noActivate = m_checkNoActivate.IsChecked();
     p.swapButtons = GetSystemMetrics(SM_SWAPBUTTON) != 0;
     if (p.noActivate) ShowWindow(SW_SHOWMINNOACTIVE);
     p.interval = ReadCorrected(m_editInterval, kDefaultInterval);
-    p.clickPoint = IsChecked(m_radioMousePos) ? kClickAtCursor : kClickAtFixedPoint;
+    p.clickPoint = m_radioMousePos.IsChecked() ? kClickAtCursor : kClickAtFixedPoint;
     p.button = m_comboMouse.GetCurSel();
     p.action = m_comboAction.GetCurSel();
-    p.timeLimited = !IsChecked(m_radioClickCount);
+    p.timeLimited = !m_radioClickCount.IsChecked();
     int32_t lengthSeconds = 0;
     if (p.timeLimited) {
         p.clickLimit = kNoClickLimit;
@@ -86,7 +84,7 @@ ClickRunParameters CTapwellDlg::ReadRunParameters() {
 }
 
 void CTapwellDlg::ReadFixedPoint(ClickRunParameters& p) {
-    p.fixedMoveMouse = IsChecked(m_checkMoveMouse);
+    p.fixedMoveMouse = m_checkMoveMouse.IsChecked();
     p.fixedX = ReadCorrected(m_editX, kDefaultFixedX);
     p.fixedY = ReadCorrected(m_editY, kDefaultFixedY);
 }

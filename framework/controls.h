@@ -16,6 +16,7 @@ public:
         return CreateEx(0, L"BUTTON", caption, style, rect, parent, id);
     }
     int GetCheck() const { return static_cast<int>(::SendMessageW(m_hWnd, BM_GETCHECK, 0, 0)); }
+    bool IsChecked() const { return GetCheck() == BST_CHECKED; }
     void SetCheck(int check) { ::SendMessageW(m_hWnd, BM_SETCHECK, static_cast<WPARAM>(check), 0); }
 
     // Paints an owner-drawn button; reached through the parent's WM_DRAWITEM.

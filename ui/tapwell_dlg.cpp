@@ -23,8 +23,6 @@ void FillList(CComboBox& list, std::initializer_list<const wchar_t*> items, int 
     list.SetCurSel(selected);
 }
 
-bool IsChecked(const CButton& button) { return button.GetCheck() == BST_CHECKED; }
-
 }  // namespace
 
 CTapwellDlg::CTapwellDlg()
@@ -138,7 +136,7 @@ void CTapwellDlg::LoadSettings() { LoadSettingsFile(m_hWnd, SettingsFilePath); }
 void CTapwellDlg::SaveSettings() { SaveSettingsFile(m_hWnd, SettingsFilePath); }
 
 void CTapwellDlg::UpdateCountModeControls() {
-    const BOOL countMode = IsChecked(m_radioClickCount);
+    const BOOL countMode = m_radioClickCount.IsChecked();
     m_editClickCount.EnableWindow(countMode);
     m_editClickFor.EnableWindow(!countMode);
     m_comboTimeUnit.EnableWindow(!countMode);
@@ -146,7 +144,7 @@ void CTapwellDlg::UpdateCountModeControls() {
 
 // Fixed mode unless "Click where the mouse is " is checked, so also with neither radio checked.
 void CTapwellDlg::UpdateClickPointControls() {
-    const BOOL fixedMode = !IsChecked(m_radioMousePos);
+    const BOOL fixedMode = !m_radioMousePos.IsChecked();
     m_btnStartCapture.EnableWindow(fixedMode);
     m_editX.EnableWindow(fixedMode);
     m_editY.EnableWindow(fixedMode);

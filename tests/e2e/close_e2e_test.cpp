@@ -33,7 +33,7 @@ TEST_F(CloseTest, ExitTheCloseButtonAndAltF4EndTheProgramAndFreeTheHotkeys) {
         }
         EXPECT_FALSE(CtrlF1IsFree()) << w.way;  // the program holds it while it runs
         w.close(app->Window());
-        EXPECT_TRUE(app->WaitForExit(kTimeoutMs)) << w.way;
+        EXPECT_TRUE(app->WaitForExit(kWaitMs)) << w.way;
         EXPECT_TRUE(CtrlF1IsFree()) << w.way;
         app.reset();
     }
@@ -45,10 +45,9 @@ TEST_F(CloseTest, ExitDuringARunEndsTheRunAndThenTheProgram) {
     SetCursorPos((main.left + main.right) / 2, (main.top + main.bottom) / 2);  // a run never clicks its own window
     SendMessageW(GetDlgItem(app->Window(), 1005), BM_CLICK, 0, 0);             // click where the mouse is
     app->Command(kStartButton);
-    ASSERT_TRUE(
-        WaitUntil([&] { return IsWindowEnabled(GetDlgItem(app->Window(), kStopButton)) != FALSE; }, kTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(app->Window(), kStopButton)) != FALSE; }, kWaitMs));
     app->Command(kMenuExit);
-    EXPECT_TRUE(app->WaitForExit(kTimeoutMs));
+    EXPECT_TRUE(app->WaitForExit(kWaitMs));
     EXPECT_TRUE(CtrlF1IsFree());
     app.reset();
 }

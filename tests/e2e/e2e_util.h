@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// How long the tests wait for a state before they give up.
+constexpr DWORD kWaitMs = 20000;
+
 // The folder that holds the test binary and the helper programs built beside it.
 std::wstring ProgramFolder();
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 20000;
-
 // A green window at (300, 200) of 400 x 300 pixels that logs every button message it receives.
 class ClickTargetTest : public testing::Test {
 protected:
@@ -18,17 +16,16 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(target.Started());
-        ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(FindWindowW(L"TapwellClickTarget", nullptr)) != FALSE; },
-                              kTimeoutMs));
+        ASSERT_TRUE(
+            WaitUntil([] { return IsWindowVisible(FindWindowW(L"TapwellClickTarget", nullptr)) != FALSE; }, kWaitMs));
     }
     void TearDown() override { DeleteFileW(log.c_str()); }
 
     std::vector<TargetEvent> EventsOnce(size_t count) {
-        WaitUntil([&] { return ReadTargetLog(log).size() >= count; }, kTimeoutMs);
+        WaitUntil([&] { return ReadTargetLog(log).size() >= count; }, kWaitMs);
         // Let the target handle whatever may still be queued before the final read.
         DWORD_PTR result = 0;
-        SendMessageTimeoutW(FindWindowW(L"TapwellClickTarget", nullptr), WM_NULL, 0, 0, SMTO_BLOCK, kTimeoutMs,
-                            &result);
+        SendMessageTimeoutW(FindWindowW(L"TapwellClickTarget", nullptr), WM_NULL, 0, 0, SMTO_BLOCK, kWaitMs, &result);
         return ReadTargetLog(log);
     }
 };
@@ -36,7 +33,7 @@ protected:
 TEST_F(ClickTargetTest, FixedPointRunWithLimitFiveDeliversFiveClicksThere) {
     ChildProcess run(L"engine_runner.exe",
                      L"clickPoint=1 fixedX=450 fixedY=330 fixedMoveMouse=1 clickLimit=5 interval=30 button=0 action=0");
-    ASSERT_TRUE(run.WaitForExit(kTimeoutMs));
+    ASSERT_TRUE(run.WaitForExit(kWaitMs));
     const std::vector<TargetEvent> events = EventsOnce(10);
     ASSERT_EQ(events.size(), 10u);
     for (size_t i = 0; i < events.size(); ++i) {
@@ -62,7 +59,7 @@ TEST_F(ClickTargetTest, EachButtonAndActionDeliversItsMessages) {
     for (const auto& c : cases) {
         ChildProcess run(L"engine_runner.exe",
                          L"clickPoint=1 fixedX=420 fixedY=260 clickLimit=1 " + std::wstring(c.args));
-        ASSERT_TRUE(run.WaitForExit(kTimeoutMs));
+        ASSERT_TRUE(run.WaitForExit(kWaitMs));
         const std::vector<TargetEvent> events = EventsOnce(seen + c.kinds.size());
         ASSERT_EQ(events.size(), seen + c.kinds.size());
         for (size_t i = 0; i < c.kinds.size(); ++i) EXPECT_EQ(events[seen + i].kind, c.kinds[i]);
@@ -76,7 +73,7 @@ TEST_F(ClickTargetTest, CursorStaysOnTheFixedPointWhenAskedTo) {
     SetCursorPos(100, 700);
     ChildProcess run(L"engine_runner.exe",
                      L"clickPoint=1 fixedX=500 fixedY=400 clickLimit=2 interval=10 fixedMoveMouse=1");
-    ASSERT_TRUE(run.WaitForExit(kTimeoutMs));
+    ASSERT_TRUE(run.WaitForExit(kWaitMs));
     EXPECT_EQ(EventsOnce(4).size(), 4u);
     POINT cursor{};
     GetCursorPos(&cursor);
@@ -87,10 +84,10 @@ TEST_F(ClickTargetTest, CursorStaysOnTheFixedPointWhenAskedTo) {
 TEST_F(ClickTargetTest, NoClickLandsOnTheRunsOwnWindowAndClosingItEndsTheRun) {
     // The fixed point lies inside the runner's own window: the run never clicks and lasts until closed.
     ChildProcess run(L"engine_runner.exe", L"clickPoint=1 fixedX=320 fixedY=220 interval=20 window=300,200,400,300");
-    ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"TapwellEngineRunner", nullptr) != nullptr; }, kTimeoutMs));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"TapwellEngineRunner", nullptr) != nullptr; }, kWaitMs));
     EXPECT_FALSE(run.WaitForExit(300));
     PostMessageW(FindWindowW(L"TapwellEngineRunner", nullptr), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(run.WaitForExit(kTimeoutMs));
+    EXPECT_TRUE(run.WaitForExit(kWaitMs));
     EXPECT_TRUE(ReadTargetLog(log).empty());
 }
 

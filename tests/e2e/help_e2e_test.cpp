@@ -19,7 +19,7 @@ void CheckAbout(TapwellDriver& app, const std::function<void()>& open) {
     EXPECT_FALSE(IsWindowEnabled(app.Window()));
     PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_TRUE(WaitUntilGone(L"About Tapwell"));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.Window()) != FALSE; }, kTimeoutMs));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(app.Window()) != FALSE; }, kWaitMs));
 }
 
 TEST_F(HelpTest, AboutShowsTheVersionFromTheMenuAndFromTheSystemMenuEveryTime) {
@@ -35,7 +35,7 @@ TEST_F(HelpTest, TheAboutLinkOpensTheVendorSite) {
     ASSERT_NE(about, nullptr);
     SaveScreenshot(about, L"about.png");
     ClickOn(GetDlgItem(about, kAboutLink));
-    EXPECT_EQ(opened.WaitFor(1, kTimeoutMs), std::vector<std::string>{Narrow(VendorSiteUrl())});
+    EXPECT_EQ(opened.WaitFor(1, kWaitMs), std::vector<std::string>{Narrow(VendorSiteUrl())});
     EXPECT_NE(FindDialog(L"About Tapwell"), nullptr);  // the link does not close the box
     PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(WaitUntilGone(L"About Tapwell"));
@@ -44,18 +44,18 @@ TEST_F(HelpTest, TheAboutLinkOpensTheVendorSite) {
 TEST_F(HelpTest, HelpAndF1OpenTheProductPageAlsoFromTheAboutBox) {
     const std::string page = Narrow(ProductPageUrl());
     app->Command(kMenuHelp);
-    EXPECT_EQ(opened.WaitFor(1, kTimeoutMs), std::vector<std::string>{page});
+    EXPECT_EQ(opened.WaitFor(1, kWaitMs), std::vector<std::string>{page});
 
     SetForegroundWindow(app->Window());
     PressKeys({VK_F1});
-    EXPECT_EQ(opened.WaitFor(2, kTimeoutMs), std::vector<std::string>(2, page));
+    EXPECT_EQ(opened.WaitFor(2, kWaitMs), std::vector<std::string>(2, page));
 
     app->Command(kMenuAbout);
     HWND about = WaitForDialog(L"About Tapwell");
     ASSERT_NE(about, nullptr);
     SetForegroundWindow(about);
     PressKeys({VK_F1});
-    EXPECT_EQ(opened.WaitFor(3, kTimeoutMs), std::vector<std::string>(3, page));
+    EXPECT_EQ(opened.WaitFor(3, kWaitMs), std::vector<std::string>(3, page));
     EXPECT_NE(FindDialog(L"About Tapwell"), nullptr);
     PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_TRUE(WaitUntilGone(L"About Tapwell"));
@@ -71,14 +71,12 @@ TEST_F(HelpTest, F1WithShiftOrCtrlOpensNothing) {
     SetForegroundWindow(app->Window());
     PressKeys({VK_SHIFT, VK_F1});
     PressKeys({VK_CONTROL, VK_F1});
-    ASSERT_TRUE(
-        WaitUntil([&] { return IsWindowEnabled(GetDlgItem(app->Window(), kStopButton)) != FALSE; }, kTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(app->Window(), kStopButton)) != FALSE; }, kWaitMs));
     app->Command(kStopButton);
-    ASSERT_TRUE(
-        WaitUntil([&] { return IsWindowEnabled(GetDlgItem(app->Window(), kStartButton)) != FALSE; }, kTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(app->Window(), kStartButton)) != FALSE; }, kWaitMs));
     SetForegroundWindow(app->Window());
     PressKeys({VK_F1});
-    EXPECT_EQ(opened.WaitFor(1, kTimeoutMs), std::vector<std::string>{Narrow(ProductPageUrl())});
+    EXPECT_EQ(opened.WaitFor(1, kWaitMs), std::vector<std::string>{Narrow(ProductPageUrl())});
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 
 HWND WaitForDialog(const wchar_t* caption) {
     HWND dialog = nullptr;
-    WaitUntil([&] { return (dialog = FindDialog(caption)) != nullptr; }, kTimeoutMs);
+    WaitUntil([&] { return (dialog = FindDialog(caption)) != nullptr; }, kWaitMs);
     return dialog;
 }
 
 bool WaitUntilGone(const wchar_t* caption) {
-    return WaitUntil([&] { return FindDialog(caption) == nullptr; }, kTimeoutMs);
+    return WaitUntil([&] { return FindDialog(caption) == nullptr; }, kWaitMs);
 }
 
 HWND FindDialog(const wchar_t* caption) {
@@ -55,7 +55,7 @@ void SaveScreenshot(HWND window, const wchar_t* name) {
     if (length == 0 || length >= MAX_PATH) return;
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     DWORD_PTR ignored = 0;  // the painting above has been done once the window answers this
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kTimeoutMs, &ignored);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kWaitMs, &ignored);
     SaveWindowPng(window, std::wstring(folder) + L"\\" + name);
 }
 

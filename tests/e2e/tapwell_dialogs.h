@@ -28,8 +28,6 @@ constexpr int kUpdateStatus = 1016;
 constexpr int kUpdateOk = 1017;
 constexpr int kUpdateCancel = 1020;
 
-constexpr DWORD kTimeoutMs = 20000;
-
 // Waits for the program's top-level dialog with this caption; null when none showed.
 HWND WaitForDialog(const wchar_t* caption);
 // Waits until the dialog with this caption is gone; true when it went.

@@ -14,8 +14,6 @@
 // The class of the program's main dialog window.
 inline constexpr wchar_t kTapwellClass[] = L"Quillora_Tapwell_KIOP39D";
 
-// How long the tests wait for a state before they give up.
-constexpr DWORD kWaitMs = 20000;
 // How long a state that must not come is given to show up anyway.
 constexpr DWORD kMustNotHappenMs = 400;
 

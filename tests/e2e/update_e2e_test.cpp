@@ -21,14 +21,13 @@ protected:
                 return status != kCheckingText && ItemText(dialog, kUpdateCancel) != L"Cancel" &&
                        (status != kNewerText || ItemVisible(dialog, kUpdateOk));
             },
-            kTimeoutMs);
+            kWaitMs);
         return dialog;
     }
     // Presses the right-hand button (Cancel, OK or No) and waits for the dialog to go.
     bool CloseWithButton(HWND dialog, int id) {
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-        return WaitUntilGone(L"Tapwell") &&
-               WaitUntil([&] { return IsWindowEnabled(app->Window()) != FALSE; }, kTimeoutMs);
+        return WaitUntilGone(L"Tapwell") && WaitUntil([&] { return IsWindowEnabled(app->Window()) != FALSE; }, kWaitMs);
     }
 };
 
@@ -90,7 +89,7 @@ TEST_F(UpdateTest, ANewerVersionOffersYesAndNoCentredWithYesOnTheLeft) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kUpdateOk, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, kUpdateOk)));
     EXPECT_TRUE(WaitUntilGone(L"Tapwell"));
-    EXPECT_EQ(opened.WaitFor(1, kTimeoutMs), std::vector<std::string>{Narrow(ProductPageUrl())});
+    EXPECT_EQ(opened.WaitFor(1, kWaitMs), std::vector<std::string>{Narrow(ProductPageUrl())});
 }
 
 TEST_F(UpdateTest, TheSiteSeesTheApplicationNameAsUserAgentAndTheUpdatePageOfTheBuiltSite) {
@@ -117,7 +116,7 @@ TEST_F(UpdateTest, CancelWhileCheckingClosesAtOnceAndNothingHappensLater) {
     app->Command(kMenuUpdate);
     HWND dialog = WaitForDialog(L"Tapwell");
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(TestSite::WaitForLogLine("GET ", kTimeoutMs));
+    ASSERT_TRUE(TestSite::WaitForLogLine("GET ", kWaitMs));
     EXPECT_EQ(ItemText(dialog, kUpdateStatus), kCheckingText);
     EXPECT_EQ(ItemText(dialog, kUpdateCancel), L"Cancel");
     EXPECT_FALSE(ItemVisible(dialog, kUpdateOk));
@@ -126,11 +125,11 @@ TEST_F(UpdateTest, CancelWhileCheckingClosesAtOnceAndNothingHappensLater) {
     for (const std::string& line : TestSite::Log()) EXPECT_NE(line.rfind("SENT ", 0), 0u) << "answered too early";
 
     ASSERT_TRUE(TestSite::Release());
-    ASSERT_TRUE(TestSite::WaitForLogLine("SENT ", kTimeoutMs));
-    EXPECT_TRUE(WaitUntil([&] { return ThreadCountOf(app->Window()) <= threadsBefore; }, kTimeoutMs))
+    ASSERT_TRUE(TestSite::WaitForLogLine("SENT ", kWaitMs));
+    EXPECT_TRUE(WaitUntil([&] { return ThreadCountOf(app->Window()) <= threadsBefore; }, kWaitMs))
         << "the abandoned worker did not end";
     DWORD_PTR ignored = 0;
-    EXPECT_TRUE(SendMessageTimeoutW(app->Window(), WM_NULL, 0, 0, SMTO_BLOCK, kTimeoutMs, &ignored));
+    EXPECT_TRUE(SendMessageTimeoutW(app->Window(), WM_NULL, 0, 0, SMTO_BLOCK, kWaitMs, &ignored));
     EXPECT_EQ(FindDialog(L"Tapwell"), nullptr);
     EXPECT_TRUE(IsWindowEnabled(app->Window()));
     EXPECT_TRUE(opened.List().empty());

@@ -6,6 +6,7 @@
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "test_dialog.h"
+#include "engine/click_run.h"
 #include "win_test_util.h"
 
 namespace {
@@ -59,11 +60,6 @@ POINT InsideNearRight(HWND dialog, int id) {
     return POINT{rc.right - 4, (rc.top + rc.bottom) / 2};
 }
 
-void PumpUntilIdle() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
 class DialogColorsTest : public testing::Test {
 protected:
     ColouredDialog dialog;
@@ -71,7 +67,7 @@ protected:
         ASSERT_TRUE(dialog.Create());
         SetWindowPos(dialog.m_hWnd, HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         UpdateWindow(dialog.m_hWnd);
-        PumpUntilIdle();
+        PumpMessages();
     }
 };
 

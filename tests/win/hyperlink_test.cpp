@@ -12,11 +12,10 @@
 #include "link_test.h"
 #include "opened_urls.h"
 #include "ui/dialog_colors.h"
+#include "engine/click_run.h"
 #include "win_test_util.h"
 
 namespace {
-
-constexpr DWORD kTimeoutMs = 20000;
 
 std::wstring OwnPath() {
     wchar_t path[MAX_PATH] = {};
@@ -107,11 +106,6 @@ void MouseMove(HWND link, int x, int y) { SendMessageW(link, WM_MOUSEMOVE, 0, MA
 void Click(HWND link) {
     SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-}
-
-void PumpUntilIdle() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 struct ToolTipSearch {
@@ -252,7 +246,7 @@ TEST(HyperLink, PaintsTheTextInTheColourOfItsState) {
     ASSERT_TRUE(dialog.Create());
     SetWindowPos(dialog.m_hWnd, HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     UpdateWindow(dialog.m_hWnd);
-    PumpUntilIdle();
+    PumpMessages();
     HWND link = dialog.Link(IDC_LINK_LEFT);
     auto widestRunOf = [link](COLORREF colour) {
         RECT client{};

@@ -5,12 +5,12 @@
 
 #include "test_site.h"
 #include "update/page_fetch.h"
+#include "win_test_util.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-constexpr DWORD kTimeoutMs = 20000;
 const std::wstring kPagePath = L"/tapwell-checkupdate.html";
 
 class SiteTest : public testing::Test {

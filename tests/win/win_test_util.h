@@ -5,6 +5,9 @@
 
 #include <string>
 
+// How long the tests wait for a state before they give up.
+constexpr DWORD kTimeoutMs = 20000;
+
 // A fresh folder under the system's temporary folder, removed with its contents on destruction.
 class TempFolder {
 public:
