@@ -13,13 +13,10 @@ public:
     explicit CDC(HDC dc) : m_hDC(dc) {}
 
     HDC m_hDC;
-    HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
 
     // Fills `rect` with `color`, leaving the context's background colour as it was.
     void FillSolidRect(const RECT& rect, COLORREF color);
-    int SaveDC() { return ::SaveDC(m_hDC); }
-    BOOL RestoreDC(int saved) { return ::RestoreDC(m_hDC, saved); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
     int DrawText(const std::wstring& text, RECT* rect, UINT format) {
@@ -37,6 +34,5 @@ public:
         Reset(::CreateSolidBrush(color));
         return Get() != nullptr;
     }
-    HBRUSH GetSafeHandle() const { return Get(); }
     operator HBRUSH() const { return Get(); }
 };

@@ -19,7 +19,6 @@ public:
     CMenu& operator=(const CMenu&) = delete;
 
     HMENU m_hMenu = nullptr;
-    HMENU GetSafeHmenu() const { return m_hMenu; }
 
     // The object attached to `menu`, or null.
     static CMenu* FromHandlePermanent(HMENU menu);
@@ -43,8 +42,6 @@ public:
     BOOL ModifyMenu(UINT pos, UINT flags, UINT_PTR id, const wchar_t* text) {
         return ::ModifyMenuW(m_hMenu, pos, flags, id, text);
     }
-    UINT EnableMenuItem(UINT item, UINT flags) { return ::EnableMenuItem(m_hMenu, item, flags); }
-    DWORD CheckMenuItem(UINT item, UINT flags) { return ::CheckMenuItem(m_hMenu, item, flags); }
 
     // Paints one owner-drawn item of this menu.
     virtual void DrawItem(DRAWITEMSTRUCT* item) { (void)item; }
@@ -61,13 +58,11 @@ public:
     CImageList& operator=(const CImageList&) = delete;
 
     HIMAGELIST m_hImageList = nullptr;
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
 
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
     BOOL DeleteImageList();
     // Adds the images of `bitmap` (and its mask, may be null); the index of the first, or -1.
     int Add(HBITMAP bitmap, HBITMAP mask) { return ImageList_Add(m_hImageList, bitmap, mask); }
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     BOOL GetImageInfo(int index, IMAGEINFO* info) const { return ImageList_GetImageInfo(m_hImageList, index, info); }
     BOOL Draw(HDC dc, int index, POINT pt, UINT style) {
         return ImageList_Draw(m_hImageList, index, dc, pt.x, pt.y, style);

@@ -7,5 +7,3 @@
 
 // The whole text of `window`, whatever its length.
 std::wstring GetWindowString(HWND window);
-
-inline void SetWindowString(HWND window, const std::wstring& text) { SetWindowTextW(window, text.c_str()); }

@@ -73,8 +73,6 @@ void CWnd::Unbind(HWND window) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
 }
 
-BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) { return SubclassWindow(::GetDlgItem(parent->m_hWnd, id)); }
-
 HWND CWnd::UnsubclassWindow() {
     HWND window = m_hWnd;
     if (window != nullptr) Unbind(window);

@@ -21,7 +21,6 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
 
     // The object bound to `window`, or null when it has none.
@@ -32,7 +31,6 @@ public:
                   CWnd* parent, UINT id);
     // Binds this object to an existing window; PreSubclassWindow runs first.
     BOOL SubclassWindow(HWND window);
-    BOOL SubclassDlgItem(UINT id, CWnd* parent);
     // Unbinds without destroying the window.
     HWND UnsubclassWindow();
     // Destroys a window this object created (Create) or is bound to.
